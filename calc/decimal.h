@@ -1,0 +1,82 @@
+// Exact decimal working values of the wage-tax flow chart: a 128-bit
+// mantissa with a decimal scale, rounded only where a step says so.
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pekto {
+
+// 128-bit integers are a GCC/Clang extension; __extension__ keeps
+// -Wpedantic quiet about them.
+__extension__ typedef __int128 Int128;
+
+// How a value is brought to fewer decimals. The names follow the flow
+// chart's wording: Down cuts toward zero, Up rounds away from zero.
+enum class Rounding {
+  Down,          // toward zero (the chart's ROUND_DOWN)
+  Up,            // away from zero (the chart's ROUND_UP)
+  Floor,         // toward minus infinity
+  HalfAwayFromZero,
+  HalfEven,
+};
+
+class Decimal {
+ public:
+  constexpr Decimal() = default;
+
+  [[nodiscard]] static constexpr Decimal FromInt(std::int64_t value) { return Decimal(value, 0); }
+  [[nodiscard]] static constexpr Decimal FromCents(std::int64_t cents) { return Decimal(cents, 2); }
+  [[nodiscard]] static constexpr Decimal FromScaled(std::int64_t mantissa, int scale) {
+    return Decimal(mantissa, scale);
+  }
+  // Parses "123", "-0.0755", "0.07550000000000001". Returns 0 for text that
+  // is not a plain decimal number.
+  [[nodiscard]] static Decimal Parse(std::string_view text);
+
+  [[nodiscard]] Decimal SetScale(int scale, Rounding rounding) const;
+  // Quotient with the given number of decimals, like the chart's
+  // divide(divisor, scale, mode). Division by zero yields 0.
+  [[nodiscard]] Decimal Divide(const Decimal& divisor, int scale, Rounding rounding) const;
+  // Quotient of a division that terminates (by 2, 12, 100, ...); inexact
+  // quotients are cut after 18 further decimals.
+  [[nodiscard]] Decimal DivideExact(const Decimal& divisor) const;
+
+  [[nodiscard]] Decimal operator+(const Decimal& other) const;
+  [[nodiscard]] Decimal operator-(const Decimal& other) const;
+  [[nodiscard]] Decimal operator*(const Decimal& other) const;
+  [[nodiscard]] Decimal operator-() const { return Decimal(-mantissa_, scale_); }
+
+  [[nodiscard]] std::strong_ordering operator<=>(const Decimal& other) const;
+  [[nodiscard]] bool operator==(const Decimal& other) const {
+    return (*this <=> other) == std::strong_ordering::equal;
+  }
+
+  [[nodiscard]] bool IsZero() const { return mantissa_ == 0; }
+  [[nodiscard]] bool IsNegative() const { return mantissa_ < 0; }
+  [[nodiscard]] bool IsPositive() const { return mantissa_ > 0; }
+  [[nodiscard]] int Scale() const { return scale_; }
+
+  // The value rounded to whole units / whole cents.
+  [[nodiscard]] std::int64_t ToInt64(Rounding rounding) const;
+  [[nodiscard]] std::int64_t ToCents(Rounding rounding) const;
+
+  // Plain text with a decimal point, all stored decimals ("12.50").
+  [[nodiscard]] std::string ToString() const;
+  // The value with exactly `decimals` decimals, cut toward zero, and a
+  // decimal point ("1234.56") - for explanations of working values.
+  [[nodiscard]] std::string ToFixed(int decimals) const;
+
+ private:
+  constexpr Decimal(Int128 mantissa, int scale) : mantissa_(mantissa), scale_(scale) {}
+
+  Int128 mantissa_ = 0;
+  int scale_ = 0;
+};
+
+[[nodiscard]] inline Decimal Max(const Decimal& a, const Decimal& b) { return a < b ? b : a; }
+[[nodiscard]] inline Decimal Min(const Decimal& a, const Decimal& b) { return b < a ? b : a; }
+
+}  // namespace pekto

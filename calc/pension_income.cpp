@@ -1,0 +1,122 @@
+#include "calc/pension_income.h"
+
+#include <array>
+
+namespace pekto {
+namespace {
+
+constexpr int kTableSize = 37;
+
+// Percentage of the Versorgungsfreibetrag and of the Altersentlastungsbetrag
+// (thousandths): 40 percent for 2005, less 1.6 points a year to 16 percent
+// for 2020, then less 0.8 points a year to 0 for 2040.
+constexpr std::array<int, kTableSize> MakePercentTable() {
+  std::array<int, kTableSize> t{};
+  for (int i = 1; i < kTableSize; ++i) t[i] = i <= 16 ? 400 - 16 * (i - 1) : 160 - 8 * (i - 16);
+  return t;
+}
+// Maximum Versorgungsfreibetrag (euros): 3,000 for 2005, less 120 a year to
+// 1,200 for 2020, then less 60 a year.
+constexpr std::array<int, kTableSize> MakeMaximumTable() {
+  std::array<int, kTableSize> t{};
+  for (int i = 1; i < kTableSize; ++i) t[i] = i <= 16 ? 3000 - 120 * (i - 1) : 1200 - 60 * (i - 16);
+  return t;
+}
+// Zuschlag zum Versorgungsfreibetrag (euros): 900, less 36 a year to 360,
+// then less 18 a year.
+constexpr std::array<int, kTableSize> MakeSupplementTable() {
+  std::array<int, kTableSize> t{};
+  for (int i = 1; i < kTableSize; ++i) t[i] = i <= 16 ? 900 - 36 * (i - 1) : 360 - 18 * (i - 16);
+  return t;
+}
+// Maximum Altersentlastungsbetrag (euros): 1,900, less 76 a year to 760,
+// then less 38 a year.
+constexpr std::array<int, kTableSize> MakeAgeReliefMaximumTable() {
+  std::array<int, kTableSize> t{};
+  for (int i = 1; i < kTableSize; ++i) t[i] = i <= 16 ? 1900 - 76 * (i - 1) : 760 - 38 * (i - 16);
+  return t;
+}
+
+constexpr auto kTab1 = MakePercentTable();
+constexpr auto kTab2 = MakeMaximumTable();
+constexpr auto kTab3 = MakeSupplementTable();
+constexpr auto kTab4 = MakePercentTable();
+constexpr auto kTab5 = MakeAgeReliefMaximumTable();
+
+static_assert(kTab1[16] == 160 && kTab1[35] == 8 && kTab1[36] == 0);
+static_assert(kTab2[16] == 1200 && kTab2[35] == 60 && kTab2[36] == 0);
+static_assert(kTab3[16] == 360 && kTab3[35] == 18 && kTab3[36] == 0);
+static_assert(kTab5[16] == 760 && kTab5[35] == 38 && kTab5[36] == 0);
+
+Decimal Thousandths(int value) { return Decimal::FromScaled(value, 3); }
+Decimal Euros(int value) { return Decimal::FromInt(value); }
+
+const Decimal kHundred = Decimal::FromInt(100);
+const Decimal kTwelve = Decimal::FromInt(12);
+
+// The Altersentlastungsbetrag on the wage that is not pension (MRE4ALTE).
+Decimal AgeRelief(const PensionAllowanceRequest& r) {
+  if (!r.age_relief) return Decimal();
+  const auto k = static_cast<std::size_t>(PensionTableIndex(r.age_relief_year));
+  const Decimal base = r.annual_wage - r.annual_pension;
+  const Decimal relief = (base * Thousandths(kTab4[k])).SetScale(0, Rounding::Up);
+  return Min(relief, Euros(kTab5[k]));
+}
+
+}  // namespace
+
+int PensionTableIndex(int year) {
+  if (year < 2006) return 1;
+  if (year < 2040) return year - 2004;
+  return 36;
+}
+
+// The chart's MRE4: Versorgungsfreibetrag and Zuschlag, for current pay
+// and with a one-off pension payment.
+PensionAllowances ComputePensionAllowances(const PensionAllowanceRequest& r) {
+  PensionAllowances out;
+  out.age_relief = AgeRelief(r);
+  if (r.annual_pension.IsZero()) return out;
+
+  const auto j = static_cast<std::size_t>(PensionTableIndex(r.pension.start_year));
+  const int months = r.pension.months == 0 ? 12 : r.pension.months;
+  Decimal pension_base;  // VBEZB, cents
+  Decimal maximum;       // HFVB
+  Decimal supplement;    // FVBZ
+  if (r.annual_period) {
+    pension_base = r.pension.first_full_month.ToDecimal() * Decimal::FromInt(months) +
+                   r.pension.expected_one_off.ToDecimal();
+    maximum = Euros(kTab2[j]).DivideExact(kTwelve) * Decimal::FromInt(months);
+    supplement = (Euros(kTab3[j]).DivideExact(kTwelve) * Decimal::FromInt(months)).SetScale(0, Rounding::Up);
+  } else {
+    pension_base = (r.pension.first_full_month.ToDecimal() * kTwelve + r.pension.expected_one_off.ToDecimal())
+                       .SetScale(2, Rounding::Down);
+    maximum = Euros(kTab2[j]);
+    supplement = Euros(kTab3[j]);
+  }
+  Decimal allowance = (pension_base * Thousandths(kTab1[j])).DivideExact(kHundred).SetScale(2, Rounding::Up);
+  allowance = Min(Min(allowance, maximum), r.annual_pension);
+
+  const Decimal one_off = r.one_off_pension.ToDecimal();
+  Decimal allowance_one_off =
+      (allowance + (one_off * Thousandths(kTab1[j])).DivideExact(kHundred)).SetScale(2, Rounding::Up);
+  allowance_one_off = Min(allowance_one_off, Euros(kTab2[j]));
+  const Decimal supplement_limit_one_off =
+      ((pension_base + one_off).DivideExact(kHundred) - allowance_one_off).SetScale(2, Rounding::Down);
+  Decimal supplement_one_off = (supplement + one_off.DivideExact(kHundred)).SetScale(0, Rounding::Up);
+  if (supplement_one_off > supplement_limit_one_off) {
+    supplement_one_off = supplement_limit_one_off.SetScale(0, Rounding::Up);
+  }
+  supplement_one_off = Min(supplement_one_off, Euros(kTab3[j]));
+
+  const Decimal supplement_limit = (pension_base.DivideExact(kHundred) - allowance).SetScale(2, Rounding::Down);
+  if (supplement > supplement_limit) supplement = supplement_limit.SetScale(0, Rounding::Up);
+
+  out.allowance = allowance;
+  out.supplement = supplement;
+  out.allowance_one_off = allowance_one_off;
+  out.supplement_one_off = supplement_one_off;
+  return out;
+}
+
+}  // namespace pekto

@@ -1,0 +1,180 @@
+#include "tools/calc_command.h"
+
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "calc/payroll_run.h"
+#include "tools/json.h"
+#include "tools/mask_input.h"
+#include "tools/result_output.h"
+
+namespace pekto {
+namespace {
+
+constexpr int kBadInput = 2;
+
+constexpr std::string_view kUsage =
+    "Aufruf:\n"
+    "  pekto-calc FELD=WERT ... [--json] [--explain]\n"
+    "  pekto-calc --json-lines [--explain] < eingabe.jsonl\n"
+    "\n"
+    "Berechnet einen Abrechnungsmonat aus den Feldern der Hauptmaske, z. B.\n"
+    "  pekto-calc period=0124 tax_class=1 tax_days=30 taxable_gross=3000,00\n"
+    "Beträge mit Dezimalkomma (3000,00); fehlende Felder sind leer.\n"
+    "--json        Ergebnis als JSON (Beträge in Cent)\n"
+    "--json-lines  je Zeile {\"id\": ..., \"fields\": {...}} lesen, je Zeile ein Ergebnis schreiben\n"
+    "--explain     Zwischenwerte der Berechnung ausgeben\n";
+
+struct Options {
+  bool json = false;
+  bool json_lines = false;
+  bool explain = false;
+  bool help = false;
+  std::vector<std::pair<std::string, std::string>> fields;
+};
+
+std::optional<std::string> ParseArguments(std::span<const std::string> args, Options& options) {
+  for (const std::string& arg : args) {
+    if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--json-lines") {
+      options.json_lines = true;
+    } else if (arg == "--explain") {
+      options.explain = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (const auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) != 0) {
+      options.fields.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+    } else {
+      return "Unbekannte Option \"" + arg + "\" (pekto-calc --help zeigt den Aufruf)";
+    }
+  }
+  return std::nullopt;
+}
+
+PayrollResult Calculate(EmployeeRecord& record, bool explain) {
+  CopyMaskToRecord(record);
+  const YearParameters params = LoadYearParameters(record.month_record);
+  return RunPayroll(record, params, RunOptions{explain});
+}
+
+void WriteExplanation(std::ostream& out, const PayrollResult& result) {
+  for (const auto& line : result.working.explanation) out << line << '\n';
+}
+
+// A JSON field value as mask text: strings as they are, whole numbers as
+// their digits, null as empty.
+std::optional<std::string> FieldText(const JsonValue& value) {
+  switch (value.kind) {
+    case JsonValue::Kind::String:
+      return value.text;
+    case JsonValue::Kind::Null:
+      return std::string();
+    case JsonValue::Kind::Number:
+      if (value.text.find_first_not_of("0123456789") == std::string::npos) return value.text;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string IdJson(const JsonValue* id) {
+  if (id == nullptr) return "null";
+  if (id->kind == JsonValue::Kind::String) return JsonQuote(id->text);
+  if (id->kind == JsonValue::Kind::Number) return id->text;
+  return "null";
+}
+
+std::string ErrorLine(const std::string& id_json, const std::string& message) {
+  JsonWriter w;
+  w.BeginObject();
+  w.Raw("id", id_json);
+  w.String("error", message);
+  w.EndObject();
+  return w.Text();
+}
+
+// One input line of --json-lines; returns its output line.
+std::string ProcessJsonLine(std::string_view line, std::size_t line_number, EmployeeRecord& record, bool explain,
+                            bool& failed) {
+  const std::string where = "Zeile " + std::to_string(line_number) + ": ";
+  const JsonParseResult parsed = ParseJson(line);
+  failed = true;
+  if (!parsed.ok) return ErrorLine("null", where + parsed.error);
+  if (parsed.value.kind != JsonValue::Kind::Object) return ErrorLine("null", where + "JSON-Objekt erwartet");
+  const std::string id = IdJson(parsed.value.Find("id"));
+  const JsonValue* fields = parsed.value.Find("fields");
+  if (fields == nullptr || fields->kind != JsonValue::Kind::Object) {
+    return ErrorLine(id, where + "\"fields\" fehlt oder ist kein Objekt");
+  }
+  ClearRecord(record);
+  for (const auto& [name, value] : fields->members) {
+    const auto text = FieldText(value);
+    if (!text) return ErrorLine(id, where + "Feld " + name + ": Wert als Zeichenkette angeben");
+    if (auto error = SetMaskField(record, name, *text)) return ErrorLine(id, where + error->message);
+  }
+  failed = false;
+  const PayrollResult result = Calculate(record, explain);
+  JsonWriter w;
+  w.BeginObject();
+  w.Raw("id", id);
+  w.Raw("result", ResultJson(result));
+  if (explain) {
+    std::string lines = "[";
+    for (std::size_t i = 0; i < result.working.explanation.size(); ++i) {
+      if (i > 0) lines += ',';
+      lines += JsonQuote(result.working.explanation[i]);
+    }
+    w.Raw("explain", lines + "]");
+  }
+  w.EndObject();
+  return w.Text();
+}
+
+int RunJsonLines(std::istream& in, std::ostream& out, bool explain) {
+  auto record = std::make_unique<EmployeeRecord>();
+  std::string line;
+  std::size_t line_number = 0;
+  bool any_failed = false;
+  while (std::getline(in, line)) {
+    ++line_number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    bool failed = false;
+    out << ProcessJsonLine(line, line_number, *record, explain, failed) << '\n';
+    any_failed = any_failed || failed;
+  }
+  return any_failed ? kBadInput : 0;
+}
+
+}  // namespace
+
+int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  Options options;
+  if (auto error = ParseArguments(args, options)) {
+    err << "pekto-calc: " << *error << '\n';
+    return kBadInput;
+  }
+  if (options.help) {
+    out << kUsage;
+    return 0;
+  }
+  if (options.json_lines) return RunJsonLines(in, out, options.explain);
+
+  auto record = std::make_unique<EmployeeRecord>();
+  for (const auto& [name, value] : options.fields) {
+    if (auto error = SetMaskField(*record, name, value)) {
+      err << "pekto-calc: " << error->message << '\n';
+      return kBadInput;
+    }
+  }
+  const PayrollResult result = Calculate(*record, options.explain);
+  if (options.explain) WriteExplanation(options.json ? err : out, result);
+  out << (options.json ? ResultJson(result) + "\n" : ResultTable(result));
+  return 0;
+}
+
+}  // namespace pekto

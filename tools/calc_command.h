@@ -1,0 +1,17 @@
+// pekto-calc: the command-line front end of the payroll engine.
+//
+//   pekto-calc FIELD=VALUE ... [--json] [--explain]
+//   pekto-calc --json-lines [--explain]      one {"id","fields"} object per line
+//
+// Exit codes: 0 success, 2 bad input (unknown field, bad amount, bad JSON).
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace pekto {
+
+int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace pekto
