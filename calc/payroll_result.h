@@ -83,6 +83,14 @@ struct WorkingValues {
   Cents transition_base;       // Übergangsbereich BE
   Cents transition_base_employee;  // BE_AN
   Cents levy_base;             // U1/U2/insolvency
+  Cents levy_base_one_off;     // levy-relevant part of a one-off payment
+  Cents flat_tax_base;         // pay taxed at a flat rate
+  Cents mini_job_rv_gap;       // gap to the minimum RV base of a mini-job
+  bool transition_range = false;   // Übergangsbereich applied
+  bool mini_job = false;           // marginal employment with flat rates
+  // SV characteristic "1" (low earner): the employer pays all; the RV
+  // employee cell shows seven blanks instead of an amount.
+  bool employer_pays_all = false;
   Cents garnishment_net;
   // One text line per step: "name: value" for `pekto-calc --explain`.
   std::vector<std::string> explanation;
