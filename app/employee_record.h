@@ -54,6 +54,8 @@ struct EmployeeRecord {
   MaskFields saved_mask_fields;
   bool modified = false;
 
+  bool operator==(const EmployeeRecord&) const = default;
+
   [[nodiscard]] std::string& Slot(MaskField field) { return month_record[SlotIndex(field)]; }
   [[nodiscard]] const std::string& Slot(MaskField field) const { return month_record[SlotIndex(field)]; }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <compare>
+#include <ostream>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -75,6 +76,9 @@ class Decimal {
   Int128 mantissa_ = 0;
   int scale_ = 0;
 };
+
+// Readable values in test failures.
+inline void PrintTo(const Decimal& value, std::ostream* os) { *os << value.ToString(); }
 
 [[nodiscard]] inline Decimal Max(const Decimal& a, const Decimal& b) { return a < b ? b : a; }
 [[nodiscard]] inline Decimal Min(const Decimal& a, const Decimal& b) { return b < a ? b : a; }

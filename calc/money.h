@@ -39,6 +39,8 @@ class Cents {
   std::int64_t value_ = 0;
 };
 
+inline void PrintTo(const Cents& value, std::ostream* os) { *os << value.Value() << " ct"; }
+
 [[nodiscard]] constexpr Cents Max(Cents a, Cents b) { return a < b ? b : a; }
 [[nodiscard]] constexpr Cents Min(Cents a, Cents b) { return b < a ? b : a; }
 
