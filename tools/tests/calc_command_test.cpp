@@ -1,0 +1,145 @@
+#include "tools/calc_command.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "tools/json.h"
+
+namespace pekto {
+namespace {
+
+struct CalcRun {
+  int code = 0;
+  std::string out;
+  std::string err;
+};
+
+CalcRun Calc(std::vector<std::string> args, const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  CalcRun r;
+  r.code = RunCalcCommand(args, in, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+const std::vector<std::string> kEmployee = {"period=0124",        "tax_class=1",      "tax_days=30",
+                                            "taxable_gross=3000,00", "state_code=8", "church_employee=01"};
+
+TEST(PektoCalc, JsonHasEveryKeyOfTheResultShape) {
+  auto args = kEmployee;
+  args.push_back("--json");
+  const CalcRun r = Calc(args);
+  ASSERT_EQ(r.code, 0) << r.err;
+  const auto parsed = ParseJson(r.out);
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  const std::vector<std::pair<const char*, std::vector<const char*>>> shape = {
+      {"laufende_an", {"lohnsteuer", "kist_an", "kist_eg", "soli", "kv", "rv", "av", "pv"}},
+      {"laufende_ag", {"kv", "rv", "av", "pv"}},
+      {"sonstige_an", {"lohnsteuer", "kist_an", "kist_eg", "soli", "kv", "rv", "av", "pv"}},
+      {"sonstige_ag", {"kv", "rv", "av", "pv"}},
+      {"arbeitnehmer",
+       {"bruttolohn", "ges_abz", "sonst_abz_vor_netto", "netto", "pfaendung", "kammer", "sonst_abz_nach_netto",
+        "ausbezahlt"}},
+      {"arbeitgeber", {"bruttolohn", "sv_beitrag", "uv1", "uv2", "p_lst", "p_kist", "p_soli", "u_insol", "gesamt"}},
+  };
+  ASSERT_EQ(parsed.value.members.size(), shape.size());
+  for (const auto& [group, keys] : shape) {
+    const JsonValue* object = parsed.value.Find(group);
+    ASSERT_NE(object, nullptr) << group;
+    ASSERT_EQ(object->members.size(), keys.size()) << group;
+    for (const char* key : keys) {
+      const JsonValue* value = object->Find(key);
+      ASSERT_NE(value, nullptr) << group << "." << key;
+      EXPECT_EQ(value->kind, JsonValue::Kind::Number) << group << "." << key;
+    }
+  }
+  EXPECT_GT(std::stoll(parsed.value.Find("laufende_an")->Find("lohnsteuer")->text), 0);
+}
+
+TEST(PektoCalc, TableIsTheResultsOverviewInGerman) {
+  const CalcRun r = Calc(kEmployee);
+  ASSERT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("Ihre Abrechnungsergebnisse in der Übersicht"), std::string::npos);
+  EXPECT_NE(r.out.find("Laufende AN"), std::string::npos);
+  EXPECT_EQ(r.out.find("0,00"), std::string::npos) << "zero amounts stay empty";
+}
+
+TEST(PektoCalc, ExplainShowsTheWorkingValues) {
+  auto args = kEmployee;
+  args.push_back("--explain");
+  const CalcRun r = Calc(args);
+  EXPECT_NE(r.out.find("Jahresarbeitslohn: 36000,00 EUR"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Vorsorgepauschale"), std::string::npos);
+}
+
+struct BadArgument {
+  const char* name;
+  const char* argument;
+  const char* message_part;
+};
+
+class PektoCalcBadInput : public ::testing::TestWithParam<BadArgument> {};
+
+TEST_P(PektoCalcBadInput, ExitCodeTwoAndTheFieldNamed) {
+  const BadArgument& c = GetParam();
+  const CalcRun r = Calc({"period=0124", c.argument});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find(c.message_part), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, PektoCalcBadInput,
+    ::testing::Values(BadArgument{"UnknownField", "tax_clas=1", "Unbekanntes Feld \"tax_clas\""},
+                      BadArgument{"NonNumericAmount", "taxable_gross=30x0,00", "taxable_gross"},
+                      BadArgument{"DecimalPoint", "taxable_gross=3000.00", "kein gültiger Betrag"},
+                      BadArgument{"KeyOutsideItsList", "kv_key=7", "kv_key"},
+                      BadArgument{"TooLong", "tax_days=3000", "höchstens 3 Zeichen"},
+                      BadArgument{"LettersInDays", "tax_days=3o", "nur Ziffern"},
+                      BadArgument{"UnknownOption", "--jsn", "Unbekannte Option"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PektoCalcJsonLines, OneResultPerLineAndErrorsDoNotStopTheRun) {
+  const std::string input =
+      R"({"id": "A", "fields": {"period": "0124", "tax_class": "1", "tax_days": "30", "taxable_gross": "3000,00"}})"
+      "\n\n"
+      R"({"id": "B", "fields": {"period": "0124", "bogus": "1"}})"
+      "\n"
+      R"({"id": 7, "fields": {"period": "0124", "tax_days": 30}})"
+      "\n"
+      R"({"id": "C", "fields": )"
+      "\r\n"
+      R"({"id": "D", "fields": {"taxable_gross": 12.5}})"
+      "\n";
+  const CalcRun r = Calc({"--json-lines"}, input);
+  EXPECT_EQ(r.code, 2);
+  std::istringstream lines(r.out);
+  std::vector<JsonValue> outputs;
+  for (std::string line; std::getline(lines, line);) {
+    const auto parsed = ParseJson(line);
+    ASSERT_TRUE(parsed.ok) << line;
+    outputs.push_back(parsed.value);
+  }
+  ASSERT_EQ(outputs.size(), 5U);
+  EXPECT_EQ(outputs[0].Find("id")->text, "A");
+  EXPECT_NE(outputs[0].Find("result"), nullptr);
+  EXPECT_NE(outputs[1].Find("error")->text.find("bogus"), std::string::npos);
+  EXPECT_EQ(outputs[2].Find("id")->text, "7");
+  EXPECT_NE(outputs[2].Find("result"), nullptr);
+  EXPECT_EQ(outputs[3].Find("id")->kind, JsonValue::Kind::Null);
+  EXPECT_NE(outputs[3].Find("error")->text.find("Zeile 5"), std::string::npos);
+  EXPECT_NE(outputs[4].Find("error")->text.find("taxable_gross"), std::string::npos);
+}
+
+TEST(PektoCalcJsonLines, AllGoodLinesExitZero) {
+  const CalcRun r = Calc({"--json-lines"}, R"({"id": "A", "fields": {}})" "\n");
+  EXPECT_EQ(r.code, 0);
+}
+
+}  // namespace
+}  // namespace pekto
