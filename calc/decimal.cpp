@@ -2,30 +2,36 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace pekto {
 namespace {
 
 constexpr int kMaxScale = 38;
-
-constexpr std::array<Int128, kMaxScale + 1> MakePowersOfTen() {
-  std::array<Int128, kMaxScale + 1> powers{};
-  powers[0] = 1;
-  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
-  return powers;
-}
-constexpr auto kPow10 = MakePowersOfTen();
+constexpr const auto& kPow10 = detail::kPow10;
 
 Int128 Abs(Int128 v) { return v < 0 ? -v : v; }
 
-// Divides numerator by a positive divisor and rounds the quotient.
+bool FitsInt64(Int128 v) { return v >= INT64_MIN && v <= INT64_MAX; }
+
+// Divides numerator by a positive divisor and rounds the quotient. Most
+// working values fit 64 bits, where division is much cheaper.
 Int128 DivideRounded(Int128 numerator, Int128 divisor, Rounding rounding) {
   if (divisor < 0) {
     numerator = -numerator;
     divisor = -divisor;
   }
-  const Int128 quotient = numerator / divisor;  // truncates toward zero
-  const Int128 remainder = numerator % divisor;
+  Int128 quotient = 0;
+  Int128 remainder = 0;
+  if (FitsInt64(numerator) && FitsInt64(divisor)) {
+    const auto n = static_cast<std::int64_t>(numerator);
+    const auto d = static_cast<std::int64_t>(divisor);
+    quotient = n / d;  // truncates toward zero
+    remainder = n % d;
+  } else {
+    quotient = numerator / divisor;
+    remainder = numerator % divisor;
+  }
   if (remainder == 0) return quotient;
   const int sign = numerator < 0 ? -1 : 1;
   const Int128 twice = Abs(remainder) * 2;
@@ -46,8 +52,30 @@ Int128 DivideRounded(Int128 numerator, Int128 divisor, Rounding rounding) {
   return quotient;
 }
 
-// Brings a mantissa from one scale to a larger one.
-Int128 Widen(Int128 mantissa, int from, int to) { return mantissa * kPow10[to - from]; }
+// Counts the factors 2 and 5 of a positive number and returns the rest.
+Int128 SplitTwosAndFives(Int128 d, int& twos, int& fives) {
+  if (FitsInt64(d)) {
+    auto v = static_cast<std::int64_t>(d);
+    while (v % 2 == 0) {
+      v /= 2;
+      ++twos;
+    }
+    while (v % 5 == 0) {
+      v /= 5;
+      ++fives;
+    }
+    return v;
+  }
+  while (d % 2 == 0) {
+    d /= 2;
+    ++twos;
+  }
+  while (d % 5 == 0) {
+    d /= 5;
+    ++fives;
+  }
+  return d;
+}
 
 }  // namespace
 
@@ -100,6 +128,27 @@ Decimal Decimal::Divide(const Decimal& divisor, int scale, Rounding rounding) co
 }
 
 Decimal Decimal::DivideExact(const Decimal& divisor) const {
+  Int128 d = divisor.mantissa_;
+  if (d == 0) return Decimal();
+  const bool negative = d < 0;
+  if (negative) d = -d;
+  // A divisor of the form 2^a * 5^b divides a power of ten: the quotient is
+  // the mantissa times 2^(c-a) * 5^(c-b) with c = max(a, b) more decimals.
+  int twos = 0;
+  int fives = 0;
+  const Int128 rest = SplitTwosAndFives(d, twos, fives);
+  if (rest == 1 && std::max(twos, fives) <= 18) {
+    const int c = std::max(twos, fives);
+    Int128 m = mantissa_;
+    for (int i = twos; i < c; ++i) m *= 2;
+    for (int i = fives; i < c; ++i) m *= 5;
+    int scale = scale_ - divisor.scale_ + c;
+    if (scale < 0) {
+      m *= kPow10[-scale];
+      scale = 0;
+    }
+    return Decimal(negative ? -m : m, scale);
+  }
   const int scale = std::min(std::max(scale_, divisor.scale_) + 18, 30);
   Decimal q = Divide(divisor, scale, Rounding::Down);
   // Drop trailing zeros so that later products keep small scales.
@@ -110,18 +159,8 @@ Decimal Decimal::DivideExact(const Decimal& divisor) const {
   return q;
 }
 
-Decimal Decimal::operator+(const Decimal& other) const {
-  const int scale = std::max(scale_, other.scale_);
-  return Decimal(Widen(mantissa_, scale_, scale) + Widen(other.mantissa_, other.scale_, scale), scale);
-}
-
-Decimal Decimal::operator-(const Decimal& other) const { return *this + (-other); }
-
-Decimal Decimal::operator*(const Decimal& other) const {
+Decimal Decimal::MultiplyWide(const Decimal& other) const {
   Int128 product = 0;
-  if (!__builtin_mul_overflow(mantissa_, other.mantissa_, &product)) {
-    return Decimal(product, scale_ + other.scale_);
-  }
   // Only reachable with absurd inputs: trade far decimals for range.
   const Decimal a = SetScale(std::min(scale_, 6), Rounding::Down);
   const Decimal b = other.SetScale(std::min(other.scale_, 6), Rounding::Down);
@@ -131,15 +170,6 @@ Decimal Decimal::operator*(const Decimal& other) const {
     return Decimal(negative ? -limit : limit, 0);
   }
   return Decimal(product, a.scale_ + b.scale_);
-}
-
-std::strong_ordering Decimal::operator<=>(const Decimal& other) const {
-  const int scale = std::max(scale_, other.scale_);
-  const Int128 a = Widen(mantissa_, scale_, scale);
-  const Int128 b = Widen(other.mantissa_, other.scale_, scale);
-  if (a < b) return std::strong_ordering::less;
-  if (a > b) return std::strong_ordering::greater;
-  return std::strong_ordering::equal;
 }
 
 std::int64_t Decimal::ToInt64(Rounding rounding) const {

@@ -2,6 +2,7 @@
 // mantissa with a decimal scale, rounded only where a step says so.
 #pragma once
 
+#include <array>
 #include <compare>
 #include <ostream>
 #include <cstdint>
@@ -24,6 +25,16 @@ enum class Rounding {
   HalfEven,
 };
 
+namespace detail {
+constexpr std::array<Int128, 39> MakePowersOfTen() {
+  std::array<Int128, 39> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+  return powers;
+}
+inline constexpr std::array<Int128, 39> kPow10 = MakePowersOfTen();
+}  // namespace detail
+
 class Decimal {
  public:
   constexpr Decimal() = default;
@@ -45,12 +56,29 @@ class Decimal {
   // quotients are cut after 18 further decimals.
   [[nodiscard]] Decimal DivideExact(const Decimal& divisor) const;
 
-  [[nodiscard]] Decimal operator+(const Decimal& other) const;
-  [[nodiscard]] Decimal operator-(const Decimal& other) const;
-  [[nodiscard]] Decimal operator*(const Decimal& other) const;
+  [[nodiscard]] Decimal operator+(const Decimal& other) const {
+    if (scale_ == other.scale_) return Decimal(mantissa_ + other.mantissa_, scale_);
+    const int scale = scale_ > other.scale_ ? scale_ : other.scale_;
+    return Decimal(Widen(mantissa_, scale_, scale) + Widen(other.mantissa_, other.scale_, scale), scale);
+  }
+  [[nodiscard]] Decimal operator-(const Decimal& other) const { return *this + (-other); }
+  [[nodiscard]] Decimal operator*(const Decimal& other) const {
+    Int128 product = 0;
+    if (!__builtin_mul_overflow(mantissa_, other.mantissa_, &product)) {
+      return Decimal(product, scale_ + other.scale_);
+    }
+    return MultiplyWide(other);
+  }
   [[nodiscard]] Decimal operator-() const { return Decimal(-mantissa_, scale_); }
 
-  [[nodiscard]] std::strong_ordering operator<=>(const Decimal& other) const;
+  [[nodiscard]] std::strong_ordering operator<=>(const Decimal& other) const {
+    const int scale = scale_ > other.scale_ ? scale_ : other.scale_;
+    const Int128 a = Widen(mantissa_, scale_, scale);
+    const Int128 b = Widen(other.mantissa_, other.scale_, scale);
+    if (a < b) return std::strong_ordering::less;
+    if (a > b) return std::strong_ordering::greater;
+    return std::strong_ordering::equal;
+  }
   [[nodiscard]] bool operator==(const Decimal& other) const {
     return (*this <=> other) == std::strong_ordering::equal;
   }
@@ -72,6 +100,10 @@ class Decimal {
 
  private:
   constexpr Decimal(Int128 mantissa, int scale) : mantissa_(mantissa), scale_(scale) {}
+  static Int128 Widen(Int128 mantissa, int from, int to) {
+    return from == to ? mantissa : mantissa * detail::kPow10[static_cast<std::size_t>(to - from)];
+  }
+  [[nodiscard]] Decimal MultiplyWide(const Decimal& other) const;
 
   Int128 mantissa_ = 0;
   int scale_ = 0;

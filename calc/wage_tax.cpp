@@ -94,8 +94,8 @@ TableAllowances ComputeTableAllowances(const ChartConstants& chart, const ChartE
   Decimal sap;
   Decimal efa;
   Decimal kfb;
-  if (tax_class >= 1 && tax_class <= 5) sap = Euros(chart.tariff.SpecialExpensesAllowance);
-  if (tax_class == 2) efa = Euros(chart.tariff.SingleParentRelief);
+  if (tax_class >= 1 && tax_class <= 5) sap = Euros(chart.tariff->SpecialExpensesAllowance);
+  if (tax_class == 2) efa = Euros(chart.tariff->SingleParentRelief);
   if (tax_class >= 1 && tax_class <= 3) {
     kfb = (employee.child_allowances * chart.child_allowance_full).SetScale(0, Rounding::Down);
   } else if (tax_class == 4) {
@@ -112,8 +112,8 @@ Decimal TariffTaxOf(const ChartConstants& chart, int tax_class, Decimal& taxable
   } else {
     x = taxable_income.Divide(Decimal::FromInt(SplittingFactor(tax_class)), 0, Rounding::Down);
   }
-  if (tax_class < 5) return Tariff(chart.tariff, x) * Decimal::FromInt(SplittingFactor(tax_class));
-  return Class56Tax(chart.tariff, x);
+  if (tax_class < 5) return Tariff(*chart.tariff, x) * Decimal::FromInt(SplittingFactor(tax_class));
+  return Class56Tax(*chart.tariff, x);
 }
 
 }  // namespace
@@ -121,7 +121,7 @@ Decimal TariffTaxOf(const ChartConstants& chart, int tax_class, Decimal& taxable
 ChartConstants MakeChartConstants(const YearParameters& params, const ChartEmployee& employee, int tax_days) {
   ChartConstants c;
   c.year = params.year;
-  c.tariff = params.tax_tariff;
+  c.tariff = &params.tax_tariff;
   const SocialInsurance& si = params.social_insurance;
   c.rv_ceiling = Euros(employee.krv == 1 ? si.RvCeilingEast : si.RvCeilingWest);
   c.kv_ceiling = Euros(si.KvCeiling);
@@ -237,9 +237,19 @@ AnnualTaxWorking ComputeAnnualWageTax(const ChartConstants& chart, const ChartEm
   w.employee_allowance = table.employee_allowance;
   w.table_allowances = table.total;
   w.child_allowance_amount = table.child_allowances;
-  const Decimal deductions = deduct_child_allowances ? table.total + table.child_allowances : table.total;
   w.vorsorgepauschale = ComputePensionAllowance2015(chart, employee, wage.wage).amount;
-  w.taxable_income = (w.wage_after_allowances - deductions - w.vorsorgepauschale).SetScale(2, Rounding::Down);
+  w.taxable_income = (w.wage_after_allowances - table.total - w.vorsorgepauschale).SetScale(2, Rounding::Down);
+  w.tariff_tax = TariffTaxOf(chart, employee.tax_class, w.taxable_income);
+  return deduct_child_allowances ? WithChildAllowances(chart, employee, w) : w;
+}
+
+// The chart's second pass adds the child allowances to the table
+// allowances; everything else of the year stays as in the first pass.
+AnnualTaxWorking WithChildAllowances(const ChartConstants& chart, const ChartEmployee& employee,
+                                     const AnnualTaxWorking& without) {
+  AnnualTaxWorking w = without;
+  w.taxable_income = (w.wage_after_allowances - w.table_allowances - w.child_allowance_amount - w.vorsorgepauschale)
+                         .SetScale(2, Rounding::Down);
   w.tariff_tax = TariffTaxOf(chart, employee.tax_class, w.taxable_income);
   return w;
 }
@@ -248,9 +258,9 @@ AnnualTaxWorking ComputeAnnualWageTax(const ChartConstants& chart, const ChartEm
 // nothing up to the exemption limit (doubled for class III) and at most a
 // share of the excess (20 percent up to 2020, 11.9 percent from 2021).
 Decimal AnnualSoli(const ChartConstants& chart, int tax_class, const Decimal& annual_tax_base) {
-  const Decimal exempt = Euros(chart.tariff.SoliExemptTax) * Decimal::FromInt(SplittingFactor(tax_class));
+  const Decimal exempt = Euros(chart.tariff->SoliExemptTax) * Decimal::FromInt(SplittingFactor(tax_class));
   if (!(annual_tax_base > exempt)) return kZero;
-  const Decimal full = (annual_tax_base * Percent(chart.tariff.SoliRate)).DivideExact(kHundred).SetScale(2, Rounding::Down);
+  const Decimal full = (annual_tax_base * Percent(chart.tariff->SoliRate)).DivideExact(kHundred).SetScale(2, Rounding::Down);
   const Decimal excess_share = chart.year <= 2020 ? Decimal::FromInt(20) : Decimal::FromScaled(119, 1);
   const Decimal cap = ((annual_tax_base - exempt) * excess_share).DivideExact(kHundred).SetScale(2, Rounding::Down);
   return Min(full, cap);
@@ -290,7 +300,7 @@ MonthlyWageTax ComputeMonthlyWageTax(const YearParameters& params, const ChartEm
   out.annual_tax = (out.working.tariff_tax * employee.factor).SetScale(0, Rounding::Down);
   out.annual_tax_base = out.annual_tax;
   if (employee.child_allowances.IsPositive()) {
-    const AnnualTaxWorking with_children = ComputeAnnualWageTax(chart, employee, wage, pension, true);
+    const AnnualTaxWorking with_children = WithChildAllowances(chart, employee, out.working);
     out.annual_tax_base = (with_children.tariff_tax * employee.factor).SetScale(0, Rounding::Down);
   }
   out.annual_soli = AnnualSoli(chart, employee.tax_class, out.annual_tax_base);

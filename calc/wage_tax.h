@@ -52,7 +52,7 @@ struct AnnualTaxWorking {
 // Rates, limits and constants of the chart for one period and employee.
 struct ChartConstants {
   int year = 0;
-  TaxTariff tariff;
+  const TaxTariff* tariff = nullptr;  // of the YearParameters the constants were made from
   Decimal rv_ceiling;           // BBGRV, euros
   Decimal kv_ceiling;           // BBGKVPV, euros
   Decimal rv_share;             // TBSVORV (years before 2024)
@@ -96,6 +96,11 @@ struct Vorsorgepauschale {
 [[nodiscard]] AnnualTaxWorking ComputeAnnualWageTax(const ChartConstants& chart, const ChartEmployee& employee,
                                                     const AnnualWage& wage, const PensionAllowances& pension,
                                                     bool deduct_child_allowances);
+
+// The same year with the child allowances deducted (the chart's second
+// pass for the tax base of surcharge and church tax).
+[[nodiscard]] AnnualTaxWorking WithChildAllowances(const ChartConstants& chart, const ChartEmployee& employee,
+                                                   const AnnualTaxWorking& without);
 
 // The annual surcharge on the annual tax base JBMG (euros, 2 decimals).
 [[nodiscard]] Decimal AnnualSoli(const ChartConstants& chart, int tax_class, const Decimal& annual_tax_base);
