@@ -16,6 +16,7 @@ void RunCurrentPayTaxStep(const PayrollInput& in, const YearParameters& params, 
   out.working.tax_computed = true;
   out.working.per_day_mode = tax.per_day_mode;
   out.working.monthly_tax_base = tax.tax_base;
+  out.working.annual_tax_base = Cents(tax.annual_tax_base.ToInt64(Rounding::Down) * 100);
   out.working.card_allowance = tax_input.card_allowance - tax_input.card_addback;
   ExplainWageTax(explain, tax, tax_input);
 

@@ -104,19 +104,24 @@ TableAllowances ComputeTableAllowances(const ChartConstants& chart, const ChartE
   return {anp, (efa + anp + sap + supplement).SetScale(2, Rounding::Down), kfb};
 }
 
-// The chart's UPMLST: the tariff tax of the taxable income.
+// UPMLST that also clears a taxable income below one euro, as the chart does.
 Decimal TariffTaxOf(const ChartConstants& chart, int tax_class, Decimal& taxable_income) {
+  if (taxable_income < kOne) taxable_income = kZero;
+  return TableTax(chart, tax_class, taxable_income);
+}
+
+}  // namespace
+
+// The chart's UPMLST: basic or splitting table for classes I-IV, the class
+// V/VI procedure otherwise.
+Decimal TableTax(const ChartConstants& chart, int tax_class, const Decimal& taxable_income) {
   Decimal x;
-  if (taxable_income < kOne) {
-    taxable_income = kZero;
-  } else {
+  if (!(taxable_income < kOne)) {
     x = taxable_income.Divide(Decimal::FromInt(SplittingFactor(tax_class)), 0, Rounding::Down);
   }
   if (tax_class < 5) return Tariff(*chart.tariff, x) * Decimal::FromInt(SplittingFactor(tax_class));
   return Class56Tax(*chart.tariff, x);
 }
-
-}  // namespace
 
 ChartConstants MakeChartConstants(const YearParameters& params, const ChartEmployee& employee, int tax_days) {
   ChartConstants c;

@@ -79,6 +79,10 @@ struct ChartConstants {
 // Classes V and VI (the chart's MST5_6 with UP5_6).
 [[nodiscard]] Decimal Class56Tax(const TaxTariff& tariff, const Decimal& x);
 
+// The annual tax of a taxable income (the chart's UPMLST): the basic table,
+// the splitting table for class III, the class V/VI procedure.
+[[nodiscard]] Decimal TableTax(const ChartConstants& chart, int tax_class, const Decimal& taxable_income);
+
 // The Vorsorgepauschale (the chart's UPEVP with MVSP) on the annual wage.
 struct Vorsorgepauschale {
   Decimal pension_part;   // VSP1

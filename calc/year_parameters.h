@@ -144,15 +144,15 @@ struct YearParameters {
 
 // The fields of the employee record that the parameters depend on.
 struct YearParameterInputs {
-  std::string_view period;           // "MMJJ" as on the mask
-  std::string_view birth_date;       // "TTMMJHJJ"
-  std::string_view pv_children;      // "Kinder PV Anz."
-  std::string_view child_allowances; // "x,x"
-  std::string_view state_code;       // Land key
-  std::string_view church_employee;  // "01", "02", ...
-  std::string_view sv_attribute_key; // "Gesamt sozialversicherungsrelevantes Merkmal"
-  std::string_view flat_tax_kind;    // "Pauschalierung der Steuer"
-  std::string_view rv_key;           // "Rentenversicherung"
+  std::string_view period{};           // "MMJJ" as on the mask
+  std::string_view birth_date{};       // "TTMMJHJJ"
+  std::string_view pv_children{};      // "Kinder PV Anz."
+  std::string_view child_allowances{}; // "x,x"
+  std::string_view state_code{};       // Land key
+  std::string_view church_employee{};  // "01", "02", ...
+  std::string_view sv_attribute_key{}; // "Gesamt sozialversicherungsrelevantes Merkmal"
+  std::string_view flat_tax_kind{};    // "Pauschalierung der Steuer"
+  std::string_view rv_key{};           // "Rentenversicherung"
 };
 
 // YYYYMM of a mask period "MMJJ" (years 20JJ); 0 when malformed.

@@ -1,0 +1,59 @@
+// The year figures that the tax and the contributions on a one-off payment
+// need, formed on the main mask from the employee's stored year totals and
+// the current month: the expected taxable annual income and the accumulated
+// contribution bases and days. The messages and questions of the command
+// are returned as data; the dialog shows them in this order:
+//   1. YearFiguresIntroduction (question; No cancels)
+//   2. YearFiguresRefusal (information; ends the command)
+//   3. ClosedPeriodQuestion (question; No cancels)
+//   4. FormYearFigures
+#pragma once
+
+#include <optional>
+
+#include "app/dialog_message.h"
+#include "app/employee_record.h"
+#include "calc/year_parameters.h"
+
+namespace pekto {
+
+// Meaning of the annual-block slots read here.
+namespace annual_slot {
+inline constexpr int kEntryDate = 0;          // TTMMJJ
+inline constexpr int kTaxablePay = 8;         // taxable current pay of the year so far
+inline constexpr int kTaxableOneOff = 9;      // taxable one-off pay of the year so far
+inline constexpr int kKvPay = 19;
+inline constexpr int kKvDays = 20;
+inline constexpr int kRvPay = 23;
+inline constexpr int kRvDays = 24;
+inline constexpr int kAvPay = 27;
+inline constexpr int kAvDays = 28;
+inline constexpr int kLevyPay = 44;
+inline constexpr int kLevyDays = 45;
+inline constexpr int kCalculated = 48;        // "1" after a calculation run
+inline constexpr int kLastSummation = 49;     // period of the last summation
+}  // namespace annual_slot
+
+[[nodiscard]] DialogMessage YearFiguresIntroduction();
+[[nodiscard]] std::optional<DialogMessage> YearFiguresRefusal(const MaskFields& mask);
+
+// Whether the accounting period of the mask has already been summed into
+// the annual figures.
+[[nodiscard]] bool PeriodAlreadyClosed(const MaskFields& mask, const AnnualBlock& annual);
+[[nodiscard]] std::optional<DialogMessage> ClosedPeriodQuestion(const MaskFields& mask, const AnnualBlock& annual);
+
+// Writes the expected annual income and the accumulated bases and days
+// into the mask fields.
+void FormYearFigures(MaskFields& mask, const AnnualBlock& annual, const YearParameters& params);
+
+// The second command: asks when the period was closed, then clears the
+// year-figure fields.
+[[nodiscard]] std::optional<DialogMessage> RemovalClosedPeriodQuestion(const MaskFields& mask,
+                                                                       const AnnualBlock& annual);
+void RemoveYearFigures(MaskFields& mask);
+
+// The days of the year before the date of entry (TTMMJJ) when the employee
+// entered in the accounting year, else 0.
+[[nodiscard]] int DaysBeforeEntry(std::string_view entry_date, int accounting_year);
+
+}  // namespace pekto
