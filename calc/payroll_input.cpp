@@ -112,6 +112,9 @@ PayrollInput ReadPayrollInput(const MonthRecord& r) {
   in.booked_before_net = AmountAt(r, 68);
   in.booked_after_net = AmountAt(r, 69);
   in.booked_employer = AmountAt(r, 83);
+  in.booked_correction_before_net = AmountAt(r, 65);
+  in.booked_correction_after_net = AmountAt(r, 66);
+  in.booked_correction_employer = AmountAt(r, 82);
   return in;
 }
 

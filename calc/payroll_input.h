@@ -80,6 +80,10 @@ struct PayrollInput {
   Cents booked_before_net;        // slot 68: category 2, negated
   Cents booked_after_net;         // slot 69: category 3
   Cents booked_employer;          // slot 83: category 4, negated
+  // Lines that correct earlier accounting periods.
+  Cents booked_correction_before_net;  // slot 65: category 2, negated
+  Cents booked_correction_after_net;   // slot 66: category 3
+  Cents booked_correction_employer;    // slot 82: category 4, negated
 };
 
 [[nodiscard]] PayrollInput ReadPayrollInput(const MonthRecord& record);

@@ -2,6 +2,9 @@
 
 #include "calc/current_pay_tax.h"
 #include "calc/explain.h"
+#include "calc/garnishment.h"
+#include "calc/net_pay.h"
+#include "calc/one_off_tax.h"
 #include "calc/result_slots.h"
 
 namespace pekto {
@@ -11,6 +14,9 @@ PayrollResult ComputePayroll(const PayrollInput& input, const YearParameters& pa
   Explainer explain(options.explain ? &out.working.explanation : nullptr);
   out.uniform_flat_tax = params.flat_rate_tax.UniformFlatTax;
   RunCurrentPayTaxStep(input, params, out, explain);
+  RunOneOffTaxStep(input, params, out, explain);
+  RunGarnishmentStep(input, params, out, explain);
+  RunNetPayStep(input, params, out, explain);
   return out;
 }
 

@@ -69,8 +69,11 @@ struct ChartConstants {
   int minimum_cap_class3 = 0;
 };
 
+// The constants keep a pointer to the tariff of `params`, which must outlive
+// them.
 [[nodiscard]] ChartConstants MakeChartConstants(const YearParameters& params, const ChartEmployee& employee,
                                                 int tax_days);
+ChartConstants MakeChartConstants(YearParameters&& params, const ChartEmployee& employee, int tax_days) = delete;
 
 // The income-tax tariff on x (whole euros or, inside the class V/VI
 // procedure, euros with cents) for the basic table; multiplied by the

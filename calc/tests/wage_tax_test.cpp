@@ -137,7 +137,8 @@ TEST_P(CareRatesInTheVorsorgepauschale, RatesOfThePeriod) {
   const PvCase& c = GetParam();
   ChartEmployee e = Employee(1);
   e.childless_surcharge = c.childless;
-  EXPECT_EQ(MakeChartConstants(Params(c.period), e, c.days).pv_employee_rate, Decimal::Parse(c.employee_rate));
+  const YearParameters params = Params(c.period);
+  EXPECT_EQ(MakeChartConstants(params, e, c.days).pv_employee_rate, Decimal::Parse(c.employee_rate));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,14 +155,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ChartConstants, ChildDiscountsOf2024ReduceTheEmployeeCareRate) {
   ChartEmployee e = Employee(1);
   e.pv_discount_children = 2;
-  EXPECT_EQ(MakeChartConstants(Params("0324"), e, 30).pv_employee_rate, Decimal::Parse("0.012"));
+  const YearParameters year2024 = Params("0324");
+  EXPECT_EQ(MakeChartConstants(year2024, e, 30).pv_employee_rate, Decimal::Parse("0.012"));
   // Before 2024 the chart knows no discounts.
-  EXPECT_EQ(MakeChartConstants(Params("0923"), e, 30).pv_employee_rate, Decimal::Parse("0.017"));
+  const YearParameters year2023 = Params("0923");
+  EXPECT_EQ(MakeChartConstants(year2023, e, 30).pv_employee_rate, Decimal::Parse("0.017"));
 }
 
 TEST(AnnualSoli, ExemptionDoubledForClassThreeAndCappedByTheExcess) {
   const ChartEmployee e = Employee(3);
-  const ChartConstants chart = MakeChartConstants(Params("0124"), e, 30);
+  const YearParameters params = Params("0124");
+  const ChartConstants chart = MakeChartConstants(params, e, 30);
   // 2024: exemption 2 x 18,130 = 36,260; on 37,000 the full 5.5 % (2,035.00)
   // exceeds 11.9 % of the excess 740 = 88.06.
   EXPECT_EQ(AnnualSoli(chart, 3, Decimal::FromInt(37000)), Decimal::Parse("88.06"));
@@ -170,7 +174,8 @@ TEST(AnnualSoli, ExemptionDoubledForClassThreeAndCappedByTheExcess) {
 }
 
 TEST(AnnualSoli, Year2020UsesTheOldExemptionAndTwentyPercent) {
-  const ChartConstants chart = MakeChartConstants(Params("0520"), Employee(1), 30);
+  const YearParameters params = Params("0520");
+  const ChartConstants chart = MakeChartConstants(params, Employee(1), 30);
   // 972 euros exempt; on 1,000: min(55.00, 28 x 20 % = 5.60).
   EXPECT_EQ(AnnualSoli(chart, 1, Decimal::FromInt(1000)), Decimal::Parse("5.6"));
   EXPECT_EQ(AnnualSoli(chart, 1, Decimal::FromInt(20000)), Decimal::FromInt(1100));
