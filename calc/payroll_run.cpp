@@ -4,8 +4,10 @@
 #include "calc/explain.h"
 #include "calc/garnishment.h"
 #include "calc/net_pay.h"
+#include "calc/one_off_contributions.h"
 #include "calc/one_off_tax.h"
 #include "calc/result_slots.h"
+#include "calc/social_insurance.h"
 
 namespace pekto {
 
@@ -14,7 +16,9 @@ PayrollResult ComputePayroll(const PayrollInput& input, const YearParameters& pa
   Explainer explain(options.explain ? &out.working.explanation : nullptr);
   out.uniform_flat_tax = params.flat_rate_tax.UniformFlatTax;
   RunCurrentPayTaxStep(input, params, out, explain);
+  RunSocialInsuranceStep(input, params, out, explain);
   RunOneOffTaxStep(input, params, out, explain);
+  RunOneOffContributionStep(input, params, out, explain);
   RunGarnishmentStep(input, params, out, explain);
   RunNetPayStep(input, params, out, explain);
   return out;
