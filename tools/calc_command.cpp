@@ -110,7 +110,11 @@ std::string ProcessJsonLine(std::string_view line, std::size_t line_number, Empl
   if (fields == nullptr || fields->kind != JsonValue::Kind::Object) {
     return ErrorLine(id, where + "\"fields\" fehlt oder ist kein Objekt");
   }
-  ClearRecord(record);
+  // The run reads the mask and writes the month record and the annual
+  // block; the booking table stays empty and needs no clearing per line.
+  record.mask_fields.Clear();
+  record.month_record.fill({});
+  record.annual_block.fill({});
   for (const auto& [name, value] : fields->members) {
     const auto text = FieldText(value);
     if (!text) return ErrorLine(id, where + "Feld " + name + ": Wert als Zeichenkette angeben");

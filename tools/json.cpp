@@ -1,5 +1,7 @@
 #include "tools/json.h"
 
+#include <algorithm>
+
 namespace pekto {
 namespace {
 
@@ -251,6 +253,14 @@ std::string JsonQuote(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 2);
   out += '"';
+  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+  });
+  if (plain) {
+    out += text;
+    out += '"';
+    return out;
+  }
   for (const char c : text) {
     switch (c) {
       case '"': out += "\\\""; break;
