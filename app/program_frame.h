@@ -1,0 +1,37 @@
+// The main program's frame: exactly one of the two modeless main dialogs,
+// the start mask or the main mask, exists at a time.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/app_context.h"
+#include "app/startup.h"
+
+namespace pekto {
+
+class ProgramFrame final : public StartMaskHost, public FrameCommands {
+ public:
+  // `quit` ends the message loop (QCoreApplication::quit in the program).
+  ProgramFrame(AppContext& context, std::function<void()> quit) : context_(context), quit_(std::move(quit)) {}
+  ~ProgramFrame() override;
+
+  bool CreateStartMask() override;
+  void ShowMainMask() override;
+  void ShowStartMask() override;
+  void EndProgram() override;
+
+  [[nodiscard]] Dialog* CurrentDialog() const { return current_.get(); }
+  [[nodiscard]] bool Ended() const { return ended_; }
+
+ private:
+  // Shows `next` and retires the current dialog once its command is done.
+  bool Replace(std::unique_ptr<Dialog> next);
+
+  AppContext& context_;
+  std::function<void()> quit_;
+  std::unique_ptr<Dialog> current_;
+  bool ended_ = false;
+};
+
+}  // namespace pekto
