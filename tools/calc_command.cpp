@@ -6,6 +6,7 @@
 #include <ostream>
 #include <vector>
 
+#include "app/input_checks.h"
 #include "calc/payroll_run.h"
 #include "tools/json.h"
 #include "tools/mask_input.h"
@@ -26,13 +27,18 @@ constexpr std::string_view kUsage =
     "Beträge mit Dezimalkomma (3000,00); fehlende Felder sind leer.\n"
     "--json        Ergebnis als JSON (Beträge in Cent)\n"
     "--json-lines  je Zeile {\"id\": ..., \"fields\": {...}} lesen, je Zeile ein Ergebnis schreiben\n"
-    "--explain     Zwischenwerte der Berechnung ausgeben\n";
+    "--explain     Zwischenwerte der Berechnung ausgeben\n"
+    "--no-checks   ohne die Eingabeprüfungen der Hauptmaske rechnen\n"
+    "\n"
+    "Vor der Berechnung laufen die Eingabeprüfungen der Hauptmaske; die erste\n"
+    "fehlgeschlagene Prüfung beendet den Aufruf mit Rückgabewert 2.\n";
 
 struct Options {
   bool json = false;
   bool json_lines = false;
   bool explain = false;
   bool help = false;
+  bool checks = true;
   std::vector<std::pair<std::string, std::string>> fields;
 };
 
@@ -44,6 +50,8 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Opt
       options.json_lines = true;
     } else if (arg == "--explain") {
       options.explain = true;
+    } else if (arg == "--no-checks") {
+      options.checks = false;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (const auto eq = arg.find('='); eq != std::string::npos && arg.rfind("--", 0) != 0) {
@@ -53,6 +61,38 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Opt
     }
   }
   return std::nullopt;
+}
+
+// The main mask's input checks, answered without a user: warnings that let
+// the calculation go on are answered so and reported.
+struct Checked {
+  std::optional<DialogMessage> refusal;
+  int field = 0;  // the field a refusal names
+  std::vector<DialogMessage> warnings;
+};
+
+Checked CheckMask(const EmployeeRecord& record) {
+  const YearParameters params = LoadYearParameters(YearParameterInputsOf(record.mask_fields));
+  const CheckOutcome outcome = RunInputChecks(CheckInputs{record.mask_fields, params}, ContinuingAnswer);
+  Checked checked;
+  if (outcome.failure) {
+    checked.refusal = outcome.failure->message;
+    checked.field = NumberOf(outcome.failure->focus);
+  } else if (outcome.stopped_by) {
+    checked.refusal = outcome.stopped_by->message;
+    checked.field = outcome.stopped_by->focus ? NumberOf(*outcome.stopped_by->focus) : 0;
+  }
+  for (const InputWarning& warning : outcome.passed) checked.warnings.push_back(warning.message);
+  return checked;
+}
+
+// A message box as one line of text: "Caption: line line ...".
+std::string OneLine(const DialogMessage& message) {
+  std::string text = message.caption + ":";
+  for (const std::string& line : message.lines) {
+    if (!line.empty()) text += " " + line;
+  }
+  return text;
 }
 
 PayrollResult Calculate(EmployeeRecord& record, bool explain) {
@@ -98,8 +138,9 @@ std::string ErrorLine(const std::string& id_json, const std::string& message) {
 }
 
 // One input line of --json-lines; returns its output line.
-std::string ProcessJsonLine(std::string_view line, std::size_t line_number, EmployeeRecord& record, bool explain,
-                            bool& failed) {
+std::string ProcessJsonLine(std::string_view line, std::size_t line_number, EmployeeRecord& record,
+                            const Options& options, bool& failed) {
+  const bool explain = options.explain;
   const std::string where = "Zeile " + std::to_string(line_number) + ": ";
   const JsonParseResult parsed = ParseJson(line);
   failed = true;
@@ -120,12 +161,32 @@ std::string ProcessJsonLine(std::string_view line, std::size_t line_number, Empl
     if (!text) return ErrorLine(id, where + "Feld " + name + ": Wert als Zeichenkette angeben");
     if (auto error = SetMaskField(record, name, *text)) return ErrorLine(id, where + error->message);
   }
+  const Checked checked = options.checks ? CheckMask(record) : Checked{};
+  if (checked.refusal) {
+    JsonWriter w;
+    w.BeginObject();
+    w.Raw("id", id);
+    w.BeginObject("error");
+    w.Integer("field", checked.field);
+    w.String("message", checked.refusal->Text());
+    w.EndObject();
+    w.EndObject();
+    return w.Text();
+  }
   failed = false;
   const PayrollResult result = Calculate(record, explain);
   JsonWriter w;
   w.BeginObject();
   w.Raw("id", id);
   w.Raw("result", ResultJson(result));
+  if (!checked.warnings.empty()) {
+    std::string list = "[";
+    for (std::size_t i = 0; i < checked.warnings.size(); ++i) {
+      if (i > 0) list += ',';
+      list += JsonQuote(checked.warnings[i].Text());
+    }
+    w.Raw("warnings", list + "]");
+  }
   if (explain) {
     std::string lines = "[";
     for (std::size_t i = 0; i < result.working.explanation.size(); ++i) {
@@ -138,7 +199,7 @@ std::string ProcessJsonLine(std::string_view line, std::size_t line_number, Empl
   return w.Text();
 }
 
-int RunJsonLines(std::istream& in, std::ostream& out, bool explain) {
+int RunJsonLines(std::istream& in, std::ostream& out, const Options& options) {
   auto record = std::make_unique<EmployeeRecord>();
   std::string line;
   std::size_t line_number = 0;
@@ -148,7 +209,7 @@ int RunJsonLines(std::istream& in, std::ostream& out, bool explain) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     bool failed = false;
-    out << ProcessJsonLine(line, line_number, *record, explain, failed) << '\n';
+    out << ProcessJsonLine(line, line_number, *record, options, failed) << '\n';
     any_failed = any_failed || failed;
   }
   return any_failed ? kBadInput : 0;
@@ -166,7 +227,7 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
     out << kUsage;
     return 0;
   }
-  if (options.json_lines) return RunJsonLines(in, out, options.explain);
+  if (options.json_lines) return RunJsonLines(in, out, options);
 
   auto record = std::make_unique<EmployeeRecord>();
   for (const auto& [name, value] : options.fields) {
@@ -175,6 +236,12 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
       return kBadInput;
     }
   }
+  const Checked checked = options.checks ? CheckMask(*record) : Checked{};
+  if (checked.refusal) {
+    err << "pekto-calc: Feld " << checked.field << ": " << OneLine(*checked.refusal) << '\n';
+    return kBadInput;
+  }
+  for (const DialogMessage& warning : checked.warnings) err << "pekto-calc: " << OneLine(warning) << '\n';
   const PayrollResult result = Calculate(*record, options.explain);
   if (options.explain) WriteExplanation(options.json ? err : out, result);
   out << (options.json ? ResultJson(result) + "\n" : ResultTable(result));

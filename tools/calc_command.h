@@ -3,7 +3,9 @@
 //   pekto-calc FIELD=VALUE ... [--json] [--explain]
 //   pekto-calc --json-lines [--explain]      one {"id","fields"} object per line
 //
-// Exit codes: 0 success, 2 bad input (unknown field, bad amount, bad JSON).
+// The main mask's input checks run first (--no-checks skips them).
+// Exit codes: 0 success, 2 bad input (unknown field, bad amount, bad JSON,
+// a failing input check).
 #pragma once
 
 #include <iosfwd>

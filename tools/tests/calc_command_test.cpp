@@ -27,8 +27,11 @@ CalcRun Calc(std::vector<std::string> args, const std::string& input = {}) {
   return r;
 }
 
-const std::vector<std::string> kEmployee = {"period=0124",        "tax_class=1",      "tax_days=30",
-                                            "taxable_gross=3000,00", "state_code=8", "church_employee=01"};
+// An employee who passes the main mask's input checks: taxed, not insured.
+const std::vector<std::string> kEmployee = {
+    "period=0124",      "birth_date=15061980", "tax_class=1", "tax_days=30", "taxable_gross=3000,00",
+    "gross_total=3000,00", "state_code=8",     "church_employee=01", "kv_key=0", "rv_key=0",
+    "av_key=0",         "pv_key=0"};
 
 TEST(PektoCalc, JsonHasEveryKeyOfTheResultShape) {
   auto args = kEmployee;
@@ -66,7 +69,8 @@ TEST(PektoCalc, TableIsTheResultsOverviewInGerman) {
   ASSERT_EQ(r.code, 0);
   EXPECT_NE(r.out.find("Ihre Abrechnungsergebnisse in der Übersicht"), std::string::npos);
   EXPECT_NE(r.out.find("Laufende AN"), std::string::npos);
-  EXPECT_EQ(r.out.find("0,00"), std::string::npos) << "zero amounts stay empty";
+  EXPECT_EQ(r.out.find(" 0,00"), std::string::npos) << "zero amounts stay empty";
+  EXPECT_NE(r.out.find("3000,00"), std::string::npos);
 }
 
 TEST(PektoCalc, ExplainShowsTheWorkingValues) {
@@ -104,14 +108,30 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgument{"UnknownOption", "--jsn", "Unbekannte Option"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(PektoCalc, FailingInputCheckStopsWithItsFieldAndMessage) {
+  const CalcRun r = Calc({"period=0124", "birth_date=15061980", "tax_class=1", "tax_days=30",
+                          "taxable_gross=3000,00", "state_code=8"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Eingabe Fehler !"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("KV-Schl"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.empty());
+  const CalcRun unchecked = Calc({"period=0124", "tax_class=1", "tax_days=30", "taxable_gross=3000,00",
+                                  "--no-checks"});
+  EXPECT_EQ(unchecked.code, 0) << unchecked.err;
+}
+
+constexpr const char* kValidFields =
+    R"("birth_date": "15061980", "state_code": "8", "kv_key": "0", "rv_key": "0", "av_key": "0", "pv_key": "0")";
+
 TEST(PektoCalcJsonLines, OneResultPerLineAndErrorsDoNotStopTheRun) {
+  const std::string valid = kValidFields;
   const std::string input =
-      R"({"id": "A", "fields": {"period": "0124", "tax_class": "1", "tax_days": "30", "taxable_gross": "3000,00"}})"
-      "\n\n"
+      R"({"id": "A", "fields": {"period": "0124", "tax_class": "1", "tax_days": "30", "taxable_gross": "3000,00", )" +
+      valid + "}}\n\n" +
       R"({"id": "B", "fields": {"period": "0124", "bogus": "1"}})"
       "\n"
-      R"({"id": 7, "fields": {"period": "0124", "tax_days": 30}})"
-      "\n"
+      R"({"id": 7, "fields": {"period": "0124", "tax_days": 30, )" +
+      valid + "}}\n" +
       R"({"id": "C", "fields": )"
       "\r\n"
       R"({"id": "D", "fields": {"taxable_gross": 12.5}})"
@@ -136,8 +156,19 @@ TEST(PektoCalcJsonLines, OneResultPerLineAndErrorsDoNotStopTheRun) {
   EXPECT_NE(outputs[4].Find("error")->text.find("taxable_gross"), std::string::npos);
 }
 
+TEST(PektoCalcJsonLines, AFailingCheckIsAnErrorObjectWithTheField) {
+  const CalcRun r = Calc({"--json-lines"}, R"({"id": "A", "fields": {"period": "1399"}})" "\n");
+  EXPECT_EQ(r.code, 2);
+  const auto parsed = ParseJson(r.out);
+  ASSERT_TRUE(parsed.ok) << r.out;
+  const JsonValue* error = parsed.value.Find("error");
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->Find("field")->text, "16");
+  EXPECT_NE(error->Find("message")->text.find("Berechnung kann nicht"), std::string::npos);
+}
+
 TEST(PektoCalcJsonLines, AllGoodLinesExitZero) {
-  const CalcRun r = Calc({"--json-lines"}, R"({"id": "A", "fields": {}})" "\n");
+  const CalcRun r = Calc({"--json-lines", "--no-checks"}, R"({"id": "A", "fields": {}})" "\n");
   EXPECT_EQ(r.code, 0);
 }
 
