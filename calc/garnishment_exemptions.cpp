@@ -1,5 +1,5 @@
 // Sources: § 850c ZPO and the Pfändungsfreigrenzenbekanntmachungen 2017,
-// 2019, 2021, 2022 and 2023 of the Federal Ministry of Justice, each valid
+// 2019, 2021, 2022, 2023 and 2024 of the Federal Ministry of Justice, each valid
 // from 1 July of its year. The monthly amounts are those announced; the
 // weekly amounts are the monthly ones x 12 / (365 / 7) = 84/365, and the
 // daily amounts (per working day) a fifth of the weekly ones, each rounded
@@ -16,7 +16,7 @@ constexpr ExemptAmounts Amounts(std::int64_t base, std::int64_t first, std::int6
   return {Cents(base), Cents(first), Cents(further), Cents(upper)};
 }
 
-constexpr std::array<GarnishmentExemptions, 5> kExemptions = {{
+constexpr std::array<GarnishmentExemptions, 6> kExemptions = {{
     {"072017", Amounts(113380, 42671, 23773, 347579), Amounts(26093, 9820, 5471, 79991),
      Amounts(5219, 1964, 1094, 15998)},
     {"072019", Amounts(117859, 44357, 24712, 361308), Amounts(27124, 10208, 5687, 83150),
@@ -27,6 +27,8 @@ constexpr std::array<GarnishmentExemptions, 5> kExemptions = {{
      Amounts(6122, 2304, 1284, 18769)},
     {"072023", Amounts(140228, 52776, 29402, 429881), Amounts(32272, 12146, 6766, 98932),
      Amounts(6454, 2429, 1353, 19786)},
+    {"072024", Amounts(149175, 56143, 31278, 457310), Amounts(34331, 12921, 7198, 105244),
+     Amounts(6866, 2584, 1440, 21049)},
 }};
 
 }  // namespace

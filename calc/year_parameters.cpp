@@ -49,14 +49,13 @@ void ApplyMarginalEmployment(const YearBlock& block, int yyyymm, std::string_vie
   m.MiniJobRvMinimumBase = block.MiniJobRvMinimumBase;
 }
 
-void ApplyGarnishmentRow(int year, int yyyymm, YearParameters& p) {
+void ApplyGarnishmentRow(int yyyymm, YearParameters& p) {
   // Each row holds from July of its year; a year uses the row of the July
-  // before it until its own July (2024 keeps the row of July 2023).
+  // before it until its own July.
   const auto rows = GarnishmentRows();
   const GarnishmentTable* chosen = &rows.front();
   for (const auto& row : rows) {
-    const int from = YyyymmOfText(row.ValidFrom);
-    if (from <= yyyymm && from / 100 <= year) chosen = &row;
+    if (YyyymmOfText(row.ValidFrom) <= yyyymm) chosen = &row;
   }
   p.garnishment_table = *chosen;
 }
@@ -132,7 +131,7 @@ YearParameters LoadYearParameters(const YearParameterInputs& in) {
   p.InsolvencyLevyRate = block->InsolvencyLevyRate;
   p.ChartKvEmployerRate = yyyymm % 100 >= 7 ? block->ChartKvEmployerRateFromJuly : block->ChartKvEmployerRate;
   ApplyMarginalEmployment(*block, yyyymm, in.sv_attribute_key, p);
-  ApplyGarnishmentRow(block->year, yyyymm, p);
+  ApplyGarnishmentRow(yyyymm, p);
 
   int surcharge = block->pension_allowance.PvChildAdjustment.value_or(0);
   if (block->rate_switch && yyyymm >= block->rate_switch->from_yyyymm) {

@@ -223,13 +223,16 @@ GarnishmentTable Row(const char* valid_from, std::array<std::int64_t, 6> lower, 
   return t;
 }
 
-const std::array<GarnishmentTable, 5>& GarnishmentRowTable() {
-  static const std::array<GarnishmentTable, 5> rows = {
+const std::array<GarnishmentTable, 6>& GarnishmentRowTable() {
+  static const std::array<GarnishmentTable, 6> rows = {
       Row("072017", {113000, 156000, 179000, 203000, 227000, 251000}, 347579, {266, 25, 330, 179, 74, 14}),
       Row("072019", {117000, 162000, 186000, 211000, 236000, 261000}, 361308, {601, 108, 371, 192, 70, 6}),
       Row("072021", {125000, 172000, 198000, 224000, 251000, 277000}, 384008, {185, 204, 269, 281, 41, 47}),
       Row("072022", {133000, 183000, 210000, 238000, 266000, 294000}, 407772, {11, 39, 387, 257, 150, 64}),
       Row("072023", {140000, 193000, 222000, 251000, 281000, 310000}, 429881, {160, 2, 162, 242, 42, 61}),
+      // From 1 July 2024 (Pfändungsfreigrenzenbekanntmachung 2024): 1,491.75
+      // euros, 561.43 for the first and 312.78 for each further dependant.
+      Row("072024", {149000, 205000, 236000, 267000, 299000, 330000}, 457310, {122, 159, 238, 262, 30, 43}),
   };
   return rows;
 }

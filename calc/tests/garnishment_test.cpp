@@ -134,6 +134,8 @@ const GarnishmentCase kGarnishmentCases[] = {
     {"Month2023NoDependant", "072023", 1, 0, 0, 141500, 10000000, 540},
     // exempt 2224.06; 4/10 x (2500.00 - 2224.06) = 110.376
     {"Month2023TwoDependants", "072023", 1, 0, 2, 250000, 10000000, 11038},
+    // from July 2024 exempt 1491.75; 7/10 x (1500.00 - 1491.75) = 5.775
+    {"Month2024NoDependant", "072024", 1, 0, 0, 150000, 10000000, 578},
     // exempt 2812.10 above the net of 2800.00
     {"Month2023FourDependantsBelowExemptAmount", "072023", 1, 0, 4, 280000, 10000000, 0},
     // exempt 1830.78; 5/10 x (2000.00 - 1830.78) = 84.61

@@ -119,7 +119,9 @@ TEST(YearParameters, GarnishmentRowSwitchesInJuly) {
   EXPECT_EQ(Load("0721").garnishment_table.ValidFrom, "072021");
   EXPECT_EQ(Load("0623").garnishment_table.ValidFrom, "072022");
   EXPECT_EQ(Load("0723").garnishment_table.LowerLimit[0].Value(), 140000);
-  EXPECT_EQ(Load("1224").garnishment_table.ValidFrom, "072023");
+  EXPECT_EQ(Load("0624").garnishment_table.ValidFrom, "072023");
+  EXPECT_EQ(Load("0724").garnishment_table.ValidFrom, "072024");
+  EXPECT_EQ(Load("1224").garnishment_table.LowerLimit[0].Value(), 149000);
 }
 
 TEST(YearParameters, ChurchTaxOfTheLand) {
