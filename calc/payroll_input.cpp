@@ -33,14 +33,10 @@ void AgeRelief(const PayrollInput& in, ChartEmployee& e) {
 
 }  // namespace
 
-PayrollInput ReadPayrollInput(const MonthRecord& r) {
-  using F = MaskField;
-  PayrollInput in;
-  in.period = Text(r, F::Period);
-  in.period_yyyymm = PeriodToYyyymm(in.period);
-  in.birth_date = Text(r, F::BirthDate);
-  in.state_code = Number(r, F::StateCode);
+namespace {
 
+void ReadTaxFields(const MonthRecord& r, PayrollInput& in) {
+  using F = MaskField;
   in.tax_class = Number(r, F::TaxClass);
   in.tax_days = Number(r, F::TaxDays);
   in.taxable_gross = Amount(r, F::TaxableGross);
@@ -52,14 +48,16 @@ PayrollInput ReadPayrollInput(const MonthRecord& r) {
   in.church_spouse = Number(r, F::ChurchSpouse);
   in.flat_tax_kind = Text(r, F::FlatTaxKind);
   in.church_flat_key = Text(r, F::ChurchFlatKey);
-
   in.pension_first_month = Amount(r, F::PensionFirstMonth);
   in.pension_in_current = Amount(r, F::PensionInCurrent);
   in.pension_one_off_expected = Amount(r, F::PensionOneOffExpected);
   in.pension_in_other = Amount(r, F::PensionInOther);
   in.pension_start_year = Number(r, F::PensionStartYear);
   in.pension_months = Number(r, F::PensionMonths);
+}
 
+void ReadInsuranceFields(const MonthRecord& r, PayrollInput& in) {
+  using F = MaskField;
   in.kv_key = Text(r, F::KvKey);
   in.rv_key = Text(r, F::RvKey);
   in.av_key = Text(r, F::AvKey);
@@ -82,7 +80,10 @@ PayrollInput ReadPayrollInput(const MonthRecord& r) {
   in.pv_employer_amount_entered = !Text(r, F::PvEmployerAmount).empty();
   in.pkv_basic_premium = Amount(r, F::PkvBasicPremium);
   in.pkv_basic_premium_entered = !Text(r, F::PkvBasicPremium).empty();
+}
 
+void ReadPayFields(const MonthRecord& r, PayrollInput& in) {
+  using F = MaskField;
   in.gross_total = Amount(r, F::GrossTotal);
   in.sv_days = Number(r, F::SvDays);
   in.sv_gross = Amount(r, F::SvGross);
@@ -91,7 +92,6 @@ PayrollInput ReadPayrollInput(const MonthRecord& r) {
   in.other_years_text = Text(r, F::OtherYears);
   in.other_years = Number(r, F::OtherYears);
   in.midi_other_employer_pay = Amount(r, F::MidiOtherEmployerPay);
-
   in.kv_accum_amount = Amount(r, F::KvAccumAmount);
   in.kv_accum_days = Number(r, F::KvAccumDays);
   in.rv_accum_amount = Amount(r, F::RvAccumAmount);
@@ -101,13 +101,15 @@ PayrollInput ReadPayrollInput(const MonthRecord& r) {
   in.levy_accum_amount = Amount(r, F::LevyAccumAmount);
   in.levy_accum_days = Number(r, F::LevyAccumDays);
   in.expected_annual_income = Amount(r, F::ExpectedAnnualIncome);
+}
 
+void ReadGarnishmentAndBookings(const MonthRecord& r, PayrollInput& in) {
+  using F = MaskField;
   in.garnish_dependants = Number(r, F::GarnishDependants);
   in.garnish_calendar_days = Number(r, F::GarnishCalendarDays);
   in.garnish_months = Number(r, F::GarnishMonths);
   in.garnish_income = Amount(r, F::GarnishIncome);
   in.garnish_claims = Amount(r, F::GarnishClaims);
-
   in.booked_gross = AmountAt(r, 67);
   in.booked_before_net = AmountAt(r, 68);
   in.booked_after_net = AmountAt(r, 69);
@@ -115,6 +117,20 @@ PayrollInput ReadPayrollInput(const MonthRecord& r) {
   in.booked_correction_before_net = AmountAt(r, 65);
   in.booked_correction_after_net = AmountAt(r, 66);
   in.booked_correction_employer = AmountAt(r, 82);
+}
+
+}  // namespace
+
+PayrollInput ReadPayrollInput(const MonthRecord& r) {
+  PayrollInput in;
+  in.period = Text(r, MaskField::Period);
+  in.period_yyyymm = PeriodToYyyymm(in.period);
+  in.birth_date = Text(r, MaskField::BirthDate);
+  in.state_code = Number(r, MaskField::StateCode);
+  ReadTaxFields(r, in);
+  ReadInsuranceFields(r, in);
+  ReadPayFields(r, in);
+  ReadGarnishmentAndBookings(r, in);
   return in;
 }
 
