@@ -284,9 +284,14 @@ bool RvKeyOfFormerBranches(const CheckContext& c, MaskField) {
   return IsOneOf(c[F::RvKey], {"2", "4"}) && c.year >= 2005;
 }
 
+Cents OtherEmployerPayLimit(const YearParameters& params) {
+  const Cents upper = params.marginal_employment.TransitionUpperLimit;
+  return upper.IsZero() ? Cents(79899) : upper - Cents(1);
+}
+
 bool OtherEmployerPayAboveLimit(const CheckContext& c, MaskField) {
   const auto pay = Amount(c, F::MidiOtherEmployerPay);
-  return pay && *pay > Euros(798, 99);
+  return pay && *pay > OtherEmployerPayLimit(c.params).Value();
 }
 
 // The Gleitzone began on 01.04.2003 (§ 20 Abs. 2 SGB IV as amended by the

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/check_table.h"
+#include "calc/money.h"
 
 namespace pekto::check {
 
@@ -23,6 +24,12 @@ bool DaysOutOfRange(const CheckContext& c, MaskField field);
 
 // Health and care insurance.
 bool KvSupplementNegative(const CheckContext& c, MaskField field);
+
+// The most other employers may pay in a multiple employment that still
+// lies in the Übergangsbereich: a cent below its upper limit (§ 20 Abs. 2a
+// SGB IV; 1,299.99 / 1,599.99 / 1,999.99 euros in 2020-2024). The old
+// Gleitzone limit of 798,99 euros applies where no year is known.
+[[nodiscard]] Cents OtherEmployerPayLimit(const YearParameters& params);
 bool KvKeyTwoAbolished(const CheckContext& c, MaskField field);
 bool VoluntaryAmountMissing(const CheckContext& c, MaskField field);
 bool KvRateWithPrivateInsurance(const CheckContext& c, MaskField field);

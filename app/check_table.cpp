@@ -223,7 +223,7 @@ constexpr std::array<InputCheck, 103> kInputChecks = {{
     {53, F::MidiOtherEmployerPay, &OtherEmployerPayAboveLimit,
      "Das Arbeitsentgelt anderer Arbeitgeber\r\n"
      "innerhalb der Gleitzone kann nicht mehr\r\n"
-     "als 798,99 Euro betragen. (Kein Gleitzo-\r\n"
+     "als {Grenze} Euro betragen. (Kein Gleitzo-\r\n"
      "nenfall bei Ihnen) ??"},
     {54, F::TaxClass, &TaxClassWithFlatTax,
      "Bei Pauschalversteuerung keine Angabe\r\n"

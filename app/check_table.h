@@ -45,6 +45,7 @@ inline constexpr std::string_view kYearPlaceholder = "{Jahr}";
 inline constexpr std::string_view kYearRangePlaceholder = "{Jahre}";
 inline constexpr std::string_view kTelephonePlaceholder = "{Telefon}";
 inline constexpr std::string_view kKeyPlaceholder = "{Schluessel}";
+inline constexpr std::string_view kOtherPayLimitPlaceholder = "{Grenze}";
 
 [[nodiscard]] std::span<const InputCheck> InputCheckTable();
 

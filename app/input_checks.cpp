@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "app/amount_format.h"
+#include "app/check_conditions.h"
 #include "app/check_table.h"
 
 namespace pekto {
@@ -42,6 +43,7 @@ std::string FilledMessage(const InputCheck& check, const CheckContext& context, 
   ReplaceAll(text, kYearRangePlaceholder, SupportedYearsText(program.version));
   ReplaceAll(text, kTelephonePlaceholder, program.vendor_telephone);
   ReplaceAll(text, kKeyPlaceholder, context[F::SvAttributeKey]);
+  ReplaceAll(text, kOtherPayLimitPlaceholder, FormatAmount(check::OtherEmployerPayLimit(context.params)));
   return text;
 }
 

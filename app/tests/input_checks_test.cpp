@@ -136,7 +136,8 @@ const std::vector<TripCase> kTripCases = {
     {"RvKeyOfFormerBranch", 50, {{F::RvKey, "2"}}, {49}},
     {"AvKeyUnknown", 51, {{F::AvKey, "3"}}},
     {"PvKeyEmpty", 52, {{F::PvKey, ""}}},
-    {"OtherEmployerPayAboveLimit", 53, {{F::MidiOtherEmployerPay, "799,00"}}},
+    // 2024: the Übergangsbereich ends at 2,000 euros
+    {"OtherEmployerPayAboveLimit", 53, {{F::MidiOtherEmployerPay, "2000,00"}}},
     {"TaxClassWithFlatTax", 54, {{F::FlatTaxKind, "2"}}},
     {"BirthDateSevenDigits", 55, {{F::BirthDate, "1506198"}}},
     {"BirthDateEmpty", 55, {{F::BirthDate, ""}}},
@@ -330,6 +331,43 @@ TEST(SupportedYears, FollowTheProgramVersion) {
   EXPECT_EQ(SupportedYearsText("4.1"), "");
   EXPECT_EQ(SupportedYearsText(kProgramVersion), "2020 - 2024");
 }
+
+}  // namespace
+}  // namespace pekto
+
+namespace pekto {
+namespace {
+
+struct OtherPayCase {
+  const char* name;
+  const char* period;
+  const char* pay;
+  bool fails;
+  const char* limit_text;
+};
+
+class OtherEmployerPayLimitOfTheYear : public ::testing::TestWithParam<OtherPayCase> {};
+
+// A second employer's pay may reach a cent below the upper limit of the
+// Übergangsbereich of the period; the message names that limit.
+TEST_P(OtherEmployerPayLimitOfTheYear, FollowsTheUpperLimit) {
+  const OtherPayCase& c = GetParam();
+  const testing::CheckedMonth month(
+      testing::ValidMask({{MaskField::Period, c.period}, {MaskField::MidiOtherEmployerPay, c.pay}}));
+  const auto failure = FirstFailingCheck(month.Inputs());
+  ASSERT_EQ(failure.has_value() && failure->number == 53, c.fails);
+  if (failure) {
+    EXPECT_NE(failure->message.Text().find(std::string("als ") + c.limit_text + " Euro betragen"), std::string::npos)
+        << failure->message.Text();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, OtherEmployerPayLimitOfTheYear,
+                         ::testing::Values(OtherPayCase{"Year2024Allowed", "0324", "1999,99", false, ""},
+                                           OtherPayCase{"Year2024Refused", "0324", "2000,00", true, "1999,99"},
+                                           OtherPayCase{"September2022", "0922", "1300,00", true, "1299,99"},
+                                           OtherPayCase{"October2022", "1022", "1599,99", false, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pekto
