@@ -1,6 +1,8 @@
 // The 60 input fields of the main mask: number, name, label, status text,
-// input filter and the month-record slot each one is copied into. Every
-// screen, filter, help page and test reads this one table.
+// input filter, the month-record slot each one is copied into, its help
+// topic and its places in the keyboard navigation (the Up/Down cycle and
+// the Page Down/Page Up line starts). Every screen, filter, help page and
+// test reads this one table.
 #pragma once
 
 #include <array>
@@ -92,7 +94,11 @@ struct MaskFieldSpec {
   int max_length;
   AllowedKeys allowed;
   std::string_view key_digits;
-  int slot;  // MonthRecord slot
+  int slot;         // MonthRecord slot
+  int help_topic;   // F1 shows this topic of the help file
+  int cycle_place;  // 1..60: place in the Up/Down cycle (the mask's reading order)
+  int page_down;    // field number Page Down jumps to
+  int page_up;      // field number Page Up jumps to
 };
 
 extern const std::array<MaskFieldSpec, kMaskFieldCount> kMaskFieldTable;
@@ -102,5 +108,19 @@ extern const std::array<MaskFieldSpec, kMaskFieldCount> kMaskFieldTable;
 [[nodiscard]] inline int NumberOf(MaskField field) { return static_cast<int>(field); }
 // The field with the given record name ("taxable_gross"), if any.
 [[nodiscard]] std::optional<MaskField> FieldByName(std::string_view name);
+
+// Input controls of the main mask are 299 + field number (300..359).
+inline constexpr int kFirstMaskControlId = 300;
+[[nodiscard]] inline int ControlIdOf(MaskField field) { return NumberOf(field) + kFirstMaskControlId - 1; }
+[[nodiscard]] std::optional<MaskField> FieldOfControl(int control_id);
+
+// The 60 fields in the order of the Up/Down cycle: Down moves to the next,
+// Up to the previous; after the last comes the first again.
+[[nodiscard]] const std::array<MaskField, kMaskFieldCount>& CycleOrder();
+[[nodiscard]] MaskField NextInCycle(MaskField field, int step);
+[[nodiscard]] inline MaskField PageDownTarget(MaskField field) {
+  return static_cast<MaskField>(SpecOf(field).page_down);
+}
+[[nodiscard]] inline MaskField PageUpTarget(MaskField field) { return static_cast<MaskField>(SpecOf(field).page_up); }
 
 }  // namespace pekto

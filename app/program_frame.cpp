@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/control_dialog.h"
 #include "app/main_dialog.h"
 #include "app/program_state.h"
 #include "app/star_dialog.h"
@@ -42,8 +43,15 @@ bool ProgramFrame::CreateStartMask() {
   return Replace(std::make_unique<StarDialog>(context_, *this));
 }
 
+ProgramFrame::ProgramFrame(AppContext& context, std::function<void()> quit)
+    : context_(context),
+      quit_(std::move(quit)),
+      file_commands_(context.dialogs, context.files, context.state.paths, [this](const ControlDialogContent& content) {
+        return AskControlQuestion(context_.dialogs, content, current_.get()) == kControlDialogYes;
+      }) {}
+
 void ProgramFrame::ShowMainMask() {
-  if (Replace(std::make_unique<MainDialog>(context_, *this))) return;
+  if (Replace(std::make_unique<MainDialog>(context_, *this, &file_commands_))) return;
   MessageBoxCentered(context_.dialogs.messages,
                      JoinLines({"Die Hauptmaske konnte nicht ge-", "öffnet werden.", "Starten Sie das Programm erneut",
                                 "direkt unter dem gewählten In-", "stallationspfad."}),

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "app/employee_file_hook.h"
 #include "app/startup.h"
 
 namespace pekto {
@@ -13,7 +14,7 @@ namespace pekto {
 class ProgramFrame final : public StartMaskHost, public FrameCommands {
  public:
   // `quit` ends the message loop (QCoreApplication::quit in the program).
-  ProgramFrame(AppContext& context, std::function<void()> quit) : context_(context), quit_(std::move(quit)) {}
+  ProgramFrame(AppContext& context, std::function<void()> quit);
   ~ProgramFrame() override;
 
   bool CreateStartMask() override;
@@ -30,6 +31,9 @@ class ProgramFrame final : public StartMaskHost, public FrameCommands {
 
   AppContext& context_;
   std::function<void()> quit_;
+  // The main mask's file commands: employee files, security copies, year
+  // files and the year figures.
+  EmployeeFileCommands file_commands_;
   std::unique_ptr<Dialog> current_;
   bool ended_ = false;
 };

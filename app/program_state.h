@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/calculation_marks.h"
 #include "app/employee_record.h"
 #include "app/install_paths.h"
 #include "app/system_file.h"
@@ -27,6 +28,7 @@ struct ProgramState {
   int layout_variant = 1;
   WageTypeTable wage_types;
   EmployeeRecord record;
+  CalculationMarks calculation;
   FieldState field_state;
   FieldStateStack field_states;
 };

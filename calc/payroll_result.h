@@ -114,4 +114,15 @@ struct PayrollResult {
   WorkingValues working;
 };
 
+// The "Sonstige AN" row as the overview shows it: the tax columns are the
+// sums of the two parts of the tax on one-off payments.
+[[nodiscard]] inline EmployeeDeductions OneOffRow(const PayrollResult& r) {
+  EmployeeDeductions row = r.one_off_employee;
+  row.wage_tax = r.one_off_tax[0].wage_tax + r.one_off_tax[1].wage_tax;
+  row.church_tax = r.one_off_tax[0].church_tax + r.one_off_tax[1].church_tax;
+  row.church_spouse = r.one_off_tax[0].church_spouse + r.one_off_tax[1].church_spouse;
+  row.soli = r.one_off_tax[0].soli + r.one_off_tax[1].soli;
+  return row;
+}
+
 }  // namespace pekto

@@ -11,28 +11,12 @@
 
 #include <optional>
 
+#include "app/annual_block.h"
 #include "app/dialog_message.h"
 #include "app/employee_record.h"
 #include "calc/year_parameters.h"
 
 namespace pekto {
-
-// Meaning of the annual-block slots read here.
-namespace annual_slot {
-inline constexpr int kEntryDate = 0;          // TTMMJJ
-inline constexpr int kTaxablePay = 8;         // taxable current pay of the year so far
-inline constexpr int kTaxableOneOff = 9;      // taxable one-off pay of the year so far
-inline constexpr int kKvPay = 19;
-inline constexpr int kKvDays = 20;
-inline constexpr int kRvPay = 23;
-inline constexpr int kRvDays = 24;
-inline constexpr int kAvPay = 27;
-inline constexpr int kAvDays = 28;
-inline constexpr int kLevyPay = 44;
-inline constexpr int kLevyDays = 45;
-inline constexpr int kCalculated = 48;        // "1" after a calculation run
-inline constexpr int kLastSummation = 49;     // period of the last summation
-}  // namespace annual_slot
 
 [[nodiscard]] DialogMessage YearFiguresIntroduction();
 [[nodiscard]] std::optional<DialogMessage> YearFiguresRefusal(const MaskFields& mask);

@@ -1,5 +1,6 @@
 #include "tools/calc_command.h"
 
+#include <filesystem>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -8,9 +9,11 @@
 
 #include "app/input_checks.h"
 #include "calc/payroll_run.h"
+#include "platform/dos_file_system.h"
 #include "tools/json.h"
 #include "tools/mask_input.h"
 #include "tools/result_output.h"
+#include "tools/stored_month.h"
 
 namespace pekto {
 namespace {
@@ -21,12 +24,18 @@ constexpr std::string_view kUsage =
     "Aufruf:\n"
     "  pekto-calc FELD=WERT ... [--json] [--explain]\n"
     "  pekto-calc --json-lines [--explain] < eingabe.jsonl\n"
+    "  pekto-calc --file PFAD [--json] [--explain]\n"
+    "  pekto-calc --all ORDNER [--explain]\n"
     "\n"
     "Berechnet einen Abrechnungsmonat aus den Feldern der Hauptmaske, z. B.\n"
     "  pekto-calc period=0124 tax_class=1 tax_days=30 taxable_gross=3000,00\n"
     "Beträge mit Dezimalkomma (3000,00); fehlende Felder sind leer.\n"
     "--json        Ergebnis als JSON (Beträge in Cent)\n"
     "--json-lines  je Zeile {\"id\": ..., \"fields\": {...}} lesen, je Zeile ein Ergebnis schreiben\n"
+    "--file PFAD   den in einer Mitarbeiterdatei gespeicherten Monat berechnen\n"
+    "              (DOS-Pfad wie C:\\PEKTO\\01\\MAIER.050 oder Pfad des Rechners)\n"
+    "--all ORDNER  jede Mitarbeiterdatei eines Datenordners berechnen, je Datei\n"
+    "              eine Zeile {\"id\": Dateiname, \"result\": {...}} oder {\"id\": ..., \"error\": ...}\n"
     "--explain     Zwischenwerte der Berechnung ausgeben\n"
     "--no-checks   ohne die Eingabeprüfungen der Hauptmaske rechnen\n"
     "\n"
@@ -39,12 +48,18 @@ struct Options {
   bool explain = false;
   bool help = false;
   bool checks = true;
+  std::optional<std::string> file;        // --file PATH
+  std::optional<std::string> all_folder;  // --all FOLDER
   std::vector<std::pair<std::string, std::string>> fields;
 };
 
 std::optional<std::string> ParseArguments(std::span<const std::string> args, Options& options) {
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--file" || arg == "--all") {
+      if (i + 1 >= args.size()) return "Nach " + arg + " fehlt der Pfad";
+      (arg == "--file" ? options.file : options.all_folder) = args[++i];
+    } else if (arg == "--json") {
       options.json = true;
     } else if (arg == "--json-lines") {
       options.json_lines = true;
@@ -137,10 +152,47 @@ std::string ErrorLine(const std::string& id_json, const std::string& message) {
   return w.Text();
 }
 
+std::string JsonList(const std::vector<std::string>& texts) {
+  std::string list = "[";
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) list += ',';
+    list += JsonQuote(texts[i]);
+  }
+  return list + "]";
+}
+
+// The output line of one employee-month: the main mask's checks (their
+// refusal is an error object with the field), then the result with the
+// warnings that were answered and the working values when asked.
+std::string CalculatedLine(const std::string& id_json, EmployeeRecord& record, const Options& options, bool& failed) {
+  const Checked checked = options.checks ? CheckMask(record) : Checked{};
+  JsonWriter w;
+  w.BeginObject();
+  w.Raw("id", id_json);
+  failed = checked.refusal.has_value();
+  if (checked.refusal) {
+    w.BeginObject("error");
+    w.Integer("field", checked.field);
+    w.String("message", checked.refusal->Text());
+    w.EndObject();
+    w.EndObject();
+    return w.Text();
+  }
+  const PayrollResult result = Calculate(record, options.explain);
+  w.Raw("result", ResultJson(result));
+  if (!checked.warnings.empty()) {
+    std::vector<std::string> texts;
+    for (const DialogMessage& warning : checked.warnings) texts.push_back(warning.Text());
+    w.Raw("warnings", JsonList(texts));
+  }
+  if (options.explain) w.Raw("explain", JsonList(result.working.explanation));
+  w.EndObject();
+  return w.Text();
+}
+
 // One input line of --json-lines; returns its output line.
 std::string ProcessJsonLine(std::string_view line, std::size_t line_number, EmployeeRecord& record,
                             const Options& options, bool& failed) {
-  const bool explain = options.explain;
   const std::string where = "Zeile " + std::to_string(line_number) + ": ";
   const JsonParseResult parsed = ParseJson(line);
   failed = true;
@@ -161,42 +213,7 @@ std::string ProcessJsonLine(std::string_view line, std::size_t line_number, Empl
     if (!text) return ErrorLine(id, where + "Feld " + name + ": Wert als Zeichenkette angeben");
     if (auto error = SetMaskField(record, name, *text)) return ErrorLine(id, where + error->message);
   }
-  const Checked checked = options.checks ? CheckMask(record) : Checked{};
-  if (checked.refusal) {
-    JsonWriter w;
-    w.BeginObject();
-    w.Raw("id", id);
-    w.BeginObject("error");
-    w.Integer("field", checked.field);
-    w.String("message", checked.refusal->Text());
-    w.EndObject();
-    w.EndObject();
-    return w.Text();
-  }
-  failed = false;
-  const PayrollResult result = Calculate(record, explain);
-  JsonWriter w;
-  w.BeginObject();
-  w.Raw("id", id);
-  w.Raw("result", ResultJson(result));
-  if (!checked.warnings.empty()) {
-    std::string list = "[";
-    for (std::size_t i = 0; i < checked.warnings.size(); ++i) {
-      if (i > 0) list += ',';
-      list += JsonQuote(checked.warnings[i].Text());
-    }
-    w.Raw("warnings", list + "]");
-  }
-  if (explain) {
-    std::string lines = "[";
-    for (std::size_t i = 0; i < result.working.explanation.size(); ++i) {
-      if (i > 0) lines += ',';
-      lines += JsonQuote(result.working.explanation[i]);
-    }
-    w.Raw("explain", lines + "]");
-  }
-  w.EndObject();
-  return w.Text();
+  return CalculatedLine(id, record, options, failed);
 }
 
 int RunJsonLines(std::istream& in, std::ostream& out, const Options& options) {
@@ -215,11 +232,85 @@ int RunJsonLines(std::istream& in, std::ostream& out, const Options& options) {
   return any_failed ? kBadInput : 0;
 }
 
+// One month on standard output: the checks' refusal ends the call, the
+// warnings are reported, then the table or JSON.
+int ReportMonth(EmployeeRecord& record, const Options& options, std::ostream& out, std::ostream& err) {
+  const Checked checked = options.checks ? CheckMask(record) : Checked{};
+  if (checked.refusal) {
+    err << "pekto-calc: Feld " << checked.field << ": " << OneLine(*checked.refusal) << '\n';
+    return kBadInput;
+  }
+  for (const DialogMessage& warning : checked.warnings) err << "pekto-calc: " << OneLine(warning) << '\n';
+  const PayrollResult result = Calculate(record, options.explain);
+  if (options.explain) WriteExplanation(options.json ? err : out, result);
+  out << (options.json ? ResultJson(result) + "\n" : ResultTable(result));
+  return 0;
+}
+
+int RunFields(const Options& options, std::ostream& out, std::ostream& err) {
+  auto record = std::make_unique<EmployeeRecord>();
+  for (const auto& [name, value] : options.fields) {
+    if (auto error = SetMaskField(*record, name, value)) {
+      err << "pekto-calc: " << error->message << '\n';
+      return kBadInput;
+    }
+  }
+  return ReportMonth(*record, options, out, err);
+}
+
+// The host path of a --file or --all argument; DOS paths go through the
+// drives root (PEKTO_DRIVES).
+std::optional<std::filesystem::path> HostPathOf(const std::string& argument, std::ostream& err) {
+  const DosFileSystem files(DrivesRootFromEnvironment(SystemEnvironment()));
+  auto host = HostPathOfArgument(files, argument);
+  if (!host) err << "pekto-calc: " << argument << ": kein Laufwerksordner für diesen Pfad (PEKTO_DRIVES)\n";
+  return host;
+}
+
+int RunFile(const Options& options, std::ostream& out, std::ostream& err) {
+  const auto path = HostPathOf(*options.file, err);
+  if (!path) return kBadInput;
+  auto record = std::make_unique<EmployeeRecord>();
+  if (auto error = LoadStoredMonthFile(*path, *record)) {
+    err << "pekto-calc: " << *options.file << ": " << *error << '\n';
+    return kBadInput;
+  }
+  return ReportMonth(*record, options, out, err);
+}
+
+int RunAll(const Options& options, std::ostream& out, std::ostream& err) {
+  const auto folder = HostPathOf(*options.all_folder, err);
+  if (!folder) return kBadInput;
+  std::error_code error;
+  if (!std::filesystem::is_directory(*folder, error)) {
+    err << "pekto-calc: Ordner " << *options.all_folder << " wurde nicht gefunden.\n";
+    return kBadInput;
+  }
+  auto record = std::make_unique<EmployeeRecord>();
+  bool any_failed = false;
+  for (const std::string& name : EmployeeFilesIn(*folder)) {
+    const std::string id = JsonQuote(name);
+    bool failed = true;
+    if (auto load_error = LoadStoredMonthFile(*folder / name, *record)) {
+      out << ErrorLine(id, *load_error) << '\n';
+    } else {
+      out << CalculatedLine(id, *record, options, failed) << '\n';
+    }
+    any_failed = any_failed || failed;
+  }
+  return any_failed ? kBadInput : 0;
+}
+
 }  // namespace
 
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   Options options;
-  if (auto error = ParseArguments(args, options)) {
+  auto error = ParseArguments(args, options);
+  const int sources = (options.json_lines ? 1 : 0) + (options.file ? 1 : 0) + (options.all_folder ? 1 : 0);
+  if (!error && (sources > 1 || (sources == 1 && !options.fields.empty()))) {
+    error = "Felder, --json-lines, --file und --all schließen einander aus";
+  }
+  if (error) {
     err << "pekto-calc: " << *error << '\n';
     return kBadInput;
   }
@@ -228,24 +319,9 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
     return 0;
   }
   if (options.json_lines) return RunJsonLines(in, out, options);
-
-  auto record = std::make_unique<EmployeeRecord>();
-  for (const auto& [name, value] : options.fields) {
-    if (auto error = SetMaskField(*record, name, value)) {
-      err << "pekto-calc: " << error->message << '\n';
-      return kBadInput;
-    }
-  }
-  const Checked checked = options.checks ? CheckMask(*record) : Checked{};
-  if (checked.refusal) {
-    err << "pekto-calc: Feld " << checked.field << ": " << OneLine(*checked.refusal) << '\n';
-    return kBadInput;
-  }
-  for (const DialogMessage& warning : checked.warnings) err << "pekto-calc: " << OneLine(warning) << '\n';
-  const PayrollResult result = Calculate(*record, options.explain);
-  if (options.explain) WriteExplanation(options.json ? err : out, result);
-  out << (options.json ? ResultJson(result) + "\n" : ResultTable(result));
-  return 0;
+  if (options.file) return RunFile(options, out, err);
+  if (options.all_folder) return RunAll(options, out, err);
+  return RunFields(options, out, err);
 }
 
 }  // namespace pekto

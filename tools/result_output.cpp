@@ -52,15 +52,6 @@ void Line(std::ostringstream& out, std::string_view label, Cents amount) {
 
 }  // namespace
 
-EmployeeDeductions OneOffRow(const PayrollResult& r) {
-  EmployeeDeductions row = r.one_off_employee;
-  row.wage_tax = r.one_off_tax[0].wage_tax + r.one_off_tax[1].wage_tax;
-  row.church_tax = r.one_off_tax[0].church_tax + r.one_off_tax[1].church_tax;
-  row.church_spouse = r.one_off_tax[0].church_spouse + r.one_off_tax[1].church_spouse;
-  row.soli = r.one_off_tax[0].soli + r.one_off_tax[1].soli;
-  return row;
-}
-
 std::string ResultJson(const PayrollResult& r) {
   JsonWriter w;
   w.BeginObject();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,6 +145,7 @@ std::string Dialog::Text(int id) const {
   if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) return text->toPlainText().toStdString();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
+  if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title().toStdString();
   return {};
 }
 
@@ -151,9 +153,11 @@ void Dialog::SetText(int id, std::string_view text) {
   QWidget* widget = Control(id);
   const QString value = ToQString(text);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(value);
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->setPlainText(value);
+  // A multi-line edit breaks its lines at CR LF, as the program's texts have them.
+  if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->setPlainText(QString(value).replace("\r\n", "\n"));
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(value);
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(value);
+  if (auto* group = qobject_cast<QGroupBox*>(widget)) group->setTitle(value);
 }
 
 void Dialog::Enable(int id, bool enabled) {

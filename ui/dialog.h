@@ -77,6 +77,13 @@ class Dialog : public QDialog {
  protected:
   virtual void OnCommand(int id) { (void)id; }
   virtual void OnFieldFocused(int id) { (void)id; }
+  // The field Page Down (step +1) or Page Up (step -1) jumps to from field
+  // `id`; 0 leaves the key to the field.
+  [[nodiscard]] virtual int PageTarget(int id, int step) const {
+    (void)id;
+    (void)step;
+    return 0;
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void reject() override { SendCommand(kIdCancel); }

@@ -1,5 +1,5 @@
 // The input-field half of the dialog base class: rules, focus, the key
-// filter and the Up/Down cycle.
+// filter, the Up/Down cycle and the Page Down/Page Up jumps.
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -69,6 +69,12 @@ bool Dialog::FilterKey(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() == Qt::Key_Down) return MoveInCycle(id, +1);
   if (key->key() == Qt::Key_Up) return MoveInCycle(id, -1);
+  if (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) {
+    const int target = PageTarget(id, key->key() == Qt::Key_PageDown ? +1 : -1);
+    if (target == 0) return false;
+    Focus(target);
+    return true;
+  }
   const std::u32string typed = key->text().toStdU32String();
   const char32_t character = typed.empty() ? 0 : typed.front();
   const int length = static_cast<int>(edit->text().toStdU32String().size());
