@@ -139,27 +139,11 @@ MonthFigures MonthFiguresOf(const PayrollInput& input, const PayrollResult& resu
   return month;
 }
 
-std::int64_t AnnualValue(const AnnualBlock& annual, int slot) {
-  std::string_view text = annual[static_cast<std::size_t>(slot)];
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (text.find(',') != std::string_view::npos) return AmountOrZero(text).Value();
-  const bool negative = !text.empty() && text.front() == '-';
-  const std::int64_t value = IntegerOrZero(negative ? text.substr(1) : text);
-  return negative ? -value : value;
-}
-
 void AddMonthFigures(AnnualBlock& annual, const MonthFigures& month) {
   for (int slot = 0; slot < kAnnualBlockSlots; ++slot) {
     if (!IsSummedAnnualSlot(slot) || month[slot] == 0) continue;
     annual[static_cast<std::size_t>(slot)] = ValueText(AnnualValue(annual, slot) + month[slot]);
   }
-}
-
-std::string LastSummationPeriod(const AnnualBlock& annual) {
-  const std::string& text = annual[s::kLastSummation];
-  if (text.size() < 4) return {};
-  return text.substr(0, 2) + text.substr(text.size() - 2);
 }
 
 std::string SummationPeriodText(std::string_view period_mmjj) {

@@ -4,6 +4,8 @@
 // the block remembers the closed period and the date.
 #pragma once
 
+#include "calc/year_figures.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -31,13 +33,7 @@ struct MonthFigures {
 // zero); every other slot is left as it is.
 void AddMonthFigures(AnnualBlock& annual, const MonthFigures& month);
 
-// The value of an annual slot: cents or days; a text with a comma is read
-// as a typed amount.
-[[nodiscard]] std::int64_t AnnualValue(const AnnualBlock& annual, int slot);
 
-// "MMJJ" of the last summation: the first two and the last two characters
-// of slot 49 ("052024" and "0524" both give "0524"); empty when unset.
-[[nodiscard]] std::string LastSummationPeriod(const AnnualBlock& annual);
 // The slot-49 text of a closed mask period: "0524" -> "052024".
 [[nodiscard]] std::string SummationPeriodText(std::string_view period_mmjj);
 

@@ -9,31 +9,13 @@ namespace {
 
 using F = MaskField;
 
-// Stored annual amounts are whole cents; a text with a comma is read as
-// typed.
-Cents AnnualAmount(const AnnualBlock& annual, int slot) {
-  const std::string& text = annual[static_cast<std::size_t>(slot)];
-  if (text.find(',') != std::string::npos) return AmountOrZero(text);
-  const bool negative = !text.empty() && text.front() == '-';
-  const auto value = IntegerOrZero(negative ? std::string_view(text).substr(1) : std::string_view(text));
-  return Cents(negative ? -value : value);
-}
+Cents AnnualAmount(const AnnualBlock& annual, int slot) { return Cents(AnnualValue(annual, slot)); }
 
-int AnnualDays(const AnnualBlock& annual, int slot) {
-  return static_cast<int>(IntegerOrZero(annual[static_cast<std::size_t>(slot)]));
-}
+int AnnualDays(const AnnualBlock& annual, int slot) { return static_cast<int>(AnnualValue(annual, slot)); }
 
 bool KeySet(const std::string& key) { return !key.empty() && key != "0"; }
 
 std::string DaysText(int days) { return days == 0 ? std::string() : std::to_string(days); }
-
-// The mask period as "MMJJ" of the last summation (its first two and last
-// two characters).
-std::string LastSummationPeriod(const AnnualBlock& annual) {
-  const std::string& text = annual[annual_slot::kLastSummation];
-  if (text.size() < 4) return {};
-  return text.substr(0, 2) + text.substr(text.size() - 2);
-}
 
 // (360 - d) x current pay / 30 for the months still to come, when the
 // employee has been employed this year by the accounting month.
@@ -90,6 +72,22 @@ void FormAccumulatedBases(MaskFields& mask, const AnnualBlock& annual, const Yea
 }
 
 }  // namespace
+
+std::int64_t AnnualValue(const AnnualBlock& annual, int slot) {
+  std::string_view text = annual[static_cast<std::size_t>(slot)];
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (text.find(',') != std::string_view::npos) return AmountOrZero(text).Value();
+  const bool negative = !text.empty() && text.front() == '-';
+  const std::int64_t value = IntegerOrZero(negative ? text.substr(1) : text);
+  return negative ? -value : value;
+}
+
+std::string LastSummationPeriod(const AnnualBlock& annual) {
+  const std::string& text = annual[annual_slot::kLastSummation];
+  if (text.size() < 4) return {};
+  return text.substr(0, 2) + text.substr(text.size() - 2);
+}
 
 int DaysBeforeEntry(std::string_view entry_date, int accounting_year) {
   if (entry_date.size() != 6 || IntegerOrZero(entry_date) == 0) return 0;

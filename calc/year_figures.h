@@ -10,6 +10,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "app/annual_block.h"
 #include "app/dialog_message.h"
@@ -35,6 +36,14 @@ void FormYearFigures(MaskFields& mask, const AnnualBlock& annual, const YearPara
 [[nodiscard]] std::optional<DialogMessage> RemovalClosedPeriodQuestion(const MaskFields& mask,
                                                                        const AnnualBlock& annual);
 void RemoveYearFigures(MaskFields& mask);
+
+// A stored annual value: whole cents (or days) as text; a text with a comma
+// is read as a typed amount; empty or not a number is 0.
+[[nodiscard]] std::int64_t AnnualValue(const AnnualBlock& annual, int slot);
+
+// The period "MMJJ" of the last summation (slot 49: its first two and its
+// last two characters); empty when none is stored.
+[[nodiscard]] std::string LastSummationPeriod(const AnnualBlock& annual);
 
 // The days of the year before the date of entry (TTMMJJ) when the employee
 // entered in the accounting year, else 0.
