@@ -12,8 +12,8 @@
 #include <sstream>
 #include <streambuf>
 
-#include "app/employee_files.h"
-#include "app/file_commands.h"
+#include "app/files/employee_files.h"
+#include "app/files/file_commands.h"
 #include "calc/payroll_run.h"
 #include "platform/atomic_file.h"
 #include "tools/calc_command.h"

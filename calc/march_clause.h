@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/dialog_message.h"
+#include "record/dialog_message.h"
 
 namespace pekto {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/employee_record.h"
+#include "record/employee_record.h"
 #include "calc/money.h"
 #include "calc/wage_tax.h"
 #include "calc/year_parameters.h"

@@ -3,7 +3,7 @@
 // and garnishment, in this order.
 #pragma once
 
-#include "app/employee_record.h"
+#include "record/employee_record.h"
 #include "calc/payroll_input.h"
 #include "calc/payroll_result.h"
 #include "calc/year_parameters.h"

@@ -31,7 +31,7 @@
 
 #include <span>
 
-#include "app/employee_record.h"
+#include "record/employee_record.h"
 #include "calc/payroll_result.h"
 
 namespace pekto {

@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "app/annual_block.h"
-#include "app/dialog_message.h"
-#include "app/employee_record.h"
+#include "record/annual_block.h"
+#include "record/dialog_message.h"
+#include "record/employee_record.h"
 #include "calc/year_parameters.h"
 
 namespace pekto {

@@ -1,7 +1,7 @@
 #include "programs/demo_installation.h"
 
-#include "app/amount_normalisation.h"
-#include "app/system_file.h"
+#include "record/amount_normalisation.h"
+#include "app/startup/system_file.h"
 #include "bookings/wage_type_file.h"
 #include "platform/atomic_file.h"
 #include "platform/code_page.h"

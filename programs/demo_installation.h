@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/employee_record.h"
+#include "record/employee_record.h"
 
 namespace pekto {
 

@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <iostream>
 
-#include "app/online_services.h"
-#include "app/program_frame.h"
-#include "app/program_state.h"
+#include "app/startup/online_services.h"
+#include "app/dialogs/program_frame.h"
+#include "app/startup/program_state.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
 #include "ui/windows.h"

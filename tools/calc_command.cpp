@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "app/input_checks.h"
+#include "app/checks/input_checks.h"
 #include "calc/payroll_run.h"
 #include "platform/dos_file_system.h"
 #include "tools/json.h"

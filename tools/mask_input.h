@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/employee_record.h"
+#include "record/employee_record.h"
 
 namespace pekto {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/employee_files.h"
+#include "app/files/employee_files.h"
 #include "platform/atomic_file.h"
 
 namespace pekto {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/employee_record.h"
+#include "record/employee_record.h"
 #include "platform/dos_file_system.h"
 
 namespace pekto {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "app/system_file.h"
+#include "app/startup/system_file.h"
 #include "platform/dos_file_system.h"
 #include "platform/value_lines.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/employee_files.h"
+#include "app/files/employee_files.h"
 #include "platform/atomic_file.h"
 #include "tools/calc_command.h"
 #include "tools/json.h"
