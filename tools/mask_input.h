@@ -1,6 +1,6 @@
-// Main-mask fields given by name on the command line or in JSON, checked
-// against the field's character set and length before they reach the
-// record.
+// Main-mask fields given by name on the command line or in JSON, held to
+// what the mask's input filter lets through (characters and length) before
+// they reach the record; the input checks judge the rest.
 #pragma once
 
 #include <optional>

@@ -86,6 +86,7 @@ struct DamagedRow {
   bool incomplete;
   std::vector<std::string> foreign;
 };
+void PrintTo(const DamagedRow& c, std::ostream* os) { *os << c.name; }
 
 class DamagedFileTest : public testing::TestWithParam<DamagedRow> {};
 

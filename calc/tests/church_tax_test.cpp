@@ -23,6 +23,7 @@ struct ChurchCase {
   std::int64_t employee;
   std::int64_t spouse;
 };
+void PrintTo(const ChurchCase& c, std::ostream* os) { *os << c.name; }
 
 class ChurchTaxOfCurrentPay : public ::testing::TestWithParam<ChurchCase> {};
 

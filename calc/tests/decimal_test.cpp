@@ -12,6 +12,7 @@ struct RoundingCase {
   int scale;
   const char* expected;
 };
+void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.name; }
 
 class DecimalRounding : public ::testing::TestWithParam<RoundingCase> {};
 

@@ -12,6 +12,7 @@ struct ParseCase {
   const char* text;
   std::optional<std::int64_t> cents;
 };
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 
 class AmountParsing : public ::testing::TestWithParam<ParseCase> {};
 

@@ -42,6 +42,7 @@ struct OneOffCase {
   std::int64_t tax_cents;
   std::int64_t soli_cents;
 };
+void PrintTo(const OneOffCase& c, std::ostream* os) { *os << c.name; }
 
 class OneOffWageTax : public ::testing::TestWithParam<OneOffCase> {};
 
@@ -137,6 +138,7 @@ struct SkipCase {
   std::int64_t expected_income;
   int other_years;
 };
+void PrintTo(const SkipCase& c, std::ostream* os) { *os << c.name; }
 
 class OneOffTaxSkipped : public ::testing::TestWithParam<SkipCase> {};
 

@@ -16,6 +16,7 @@ struct ReferenceCase {
   std::int64_t soli_cents = 0;
   std::int64_t church_tax_base_cents = 0;
 };
+inline void PrintTo(const ReferenceCase& c, std::ostream* os) { *os << c.id; }
 
 // Reads calc/tests/data/wage_tax_official.tsv; aborts the test run when the
 // file is missing or damaged.

@@ -35,6 +35,7 @@ struct TariffCase {
   int x;
   int tax;
 };
+void PrintTo(const TariffCase& c, std::ostream* os) { *os << c.name; }
 
 class Tariff2024 : public ::testing::TestWithParam<TariffCase> {};
 
@@ -57,6 +58,7 @@ struct Class56Case {
   int x;
   int tax;
 };
+void PrintTo(const Class56Case& c, std::ostream* os) { *os << c.name; }
 
 class Class56Tax2024 : public ::testing::TestWithParam<Class56Case> {};
 
@@ -130,6 +132,7 @@ struct PvCase {
   bool childless;
   const char* employee_rate;
 };
+void PrintTo(const PvCase& c, std::ostream* os) { *os << c.name; }
 
 class CareRatesInTheVorsorgepauschale : public ::testing::TestWithParam<PvCase> {};
 

@@ -108,6 +108,7 @@ struct EntryCase {
   int year;
   int days;
 };
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 
 class DaysBeforeEntryTest : public ::testing::TestWithParam<EntryCase> {};
 

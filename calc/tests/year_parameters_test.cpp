@@ -29,6 +29,7 @@ struct MarginalCase {
   std::int64_t transition_limit;
   float factor;
 };
+void PrintTo(const MarginalCase& c, std::ostream* os) { *os << c.name; }
 
 class MarginalEmploymentSwitch : public ::testing::TestWithParam<MarginalCase> {};
 
@@ -77,6 +78,7 @@ struct AdjustmentCase {
   const char* child_allowances;
   std::optional<int> adjustment;
 };
+void PrintTo(const AdjustmentCase& c, std::ostream* os) { *os << c.name; }
 
 class PvChildAdjustment : public ::testing::TestWithParam<AdjustmentCase> {};
 

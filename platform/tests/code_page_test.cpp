@@ -13,6 +13,7 @@ struct UmlautRow {
   unsigned char cp1252;
   unsigned char cp437;
 };
+void PrintTo(const UmlautRow& c, std::ostream* os) { *os << c.name; }
 
 class UmlautTest : public testing::TestWithParam<UmlautRow> {};
 

@@ -19,6 +19,7 @@ struct ParseRow {
   const char* text;
   std::optional<std::string> normal;
 };
+void PrintTo(const ParseRow& c, std::ostream* os) { *os << c.name; }
 
 class ParseDosPathTest : public testing::TestWithParam<ParseRow> {};
 
@@ -56,6 +57,7 @@ struct EnvRow {
   std::map<std::string, std::string> env;
   std::optional<std::string> root;
 };
+void PrintTo(const EnvRow& c, std::ostream* os) { *os << c.name; }
 
 class DrivesRootTest : public testing::TestWithParam<EnvRow> {};
 

@@ -10,6 +10,7 @@ struct SplitRow {
   std::string bytes;
   std::vector<std::string> lines;
 };
+void PrintTo(const SplitRow& c, std::ostream* os) { *os << c.name; }
 
 class SplitTest : public testing::TestWithParam<SplitRow> {};
 

@@ -11,6 +11,7 @@ struct AmountCase {
   const char* stored;
   const char* shown_again;
 };
+void PrintTo(const AmountCase& c, std::ostream* os) { *os << c.name; }
 
 class AmountStorage : public ::testing::TestWithParam<AmountCase> {};
 

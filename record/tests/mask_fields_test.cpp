@@ -34,6 +34,7 @@ struct JumpRow {
   std::vector<int> from;
   int to;
 };
+void PrintTo(const JumpRow& c, std::ostream* os) { *os << c.name; }
 
 std::vector<int> Range(int first, int last) {
   std::vector<int> numbers;

@@ -86,6 +86,7 @@ struct BadArgument {
   const char* argument;
   const char* message_part;
 };
+void PrintTo(const BadArgument& c, std::ostream* os) { *os << c.name; }
 
 class PektoCalcBadInput : public ::testing::TestWithParam<BadArgument> {};
 
@@ -101,12 +102,46 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, PektoCalcBadInput,
     ::testing::Values(BadArgument{"UnknownField", "tax_clas=1", "Unbekanntes Feld \"tax_clas\""},
                       BadArgument{"NonNumericAmount", "taxable_gross=30x0,00", "taxable_gross"},
-                      BadArgument{"DecimalPoint", "taxable_gross=3000.00", "kein gültiger Betrag"},
+                      BadArgument{"DecimalPoint", "taxable_gross=3000.00", "nur Ziffern und Komma erlaubt"},
+                      BadArgument{"MinusWhereTheFilterRefusesIt", "taxable_gross=-3000,00", "nur Ziffern und Komma"},
                       BadArgument{"KeyOutsideItsList", "kv_key=7", "kv_key"},
                       BadArgument{"TooLong", "tax_days=3000", "höchstens 3 Zeichen"},
                       BadArgument{"LettersInDays", "tax_days=3o", "nur Ziffern"},
                       BadArgument{"UnknownOption", "--jsn", "Unbekannte Option"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What the mask's input filter lets through is the input checks' to judge,
+// with the message RETURN on the mask shows.
+TEST(PektoCalc, ValueTheFilterLetsThroughGetsTheCheckMessage) {
+  auto args = kEmployee;
+  args.push_back("annual_allowance=12-,00");
+  const CalcRun r = Calc(args);
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Bitte die Menge mit korrekter"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("(-xxx,xx) angeben."), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("kein gültiger Betrag"), std::string::npos) << r.err;
+}
+
+// A multiple employment of 2023 with 1.500,00 EUR at the other employer: the
+// field holds seven characters and the check admits up to 1.999,99 EUR.
+TEST(PektoCalc, MidiJobWithOtherEmployerPayAboveNineHundredNinetyNine) {
+  const CalcRun r = Calc({"period=0523", "birth_date=12051985", "state_code=11", "tax_class=1", "tax_days=30",
+                          "kv_key=1", "kv_rate=16,20", "rv_key=1", "av_key=1", "pv_key=1", "sv_attribute_key=3",
+                          "sv_days=30", "gross_total=400,00", "taxable_gross=400,00", "sv_gross=400,00",
+                          "midi_other_employer_pay=1500,00", "--json"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const auto json = ParseJson(r.out);
+  ASSERT_TRUE(json.ok) << json.error;
+  // 2023: G 520, OG 2000, F 0,6922, pay of both employers 1.900,00.
+  // BE_AN = 2000/1480 x 1380 = 1864,86, this employer's share x 400/1900 =
+  // 392,60; RV 9,3 % = 36,51. BE = 0,6922 x 520 + (2000/1480 - 520/1480 x
+  // 0,6922) x 1380 = 1889,18, share 397,72; RV 18,6 % = 73,98 - 36,51 = 37,47.
+  EXPECT_EQ(json.value.Find("laufende_an")->Find("rv")->text, "3651") << r.out;
+  EXPECT_EQ(json.value.Find("laufende_ag")->Find("rv")->text, "3747") << r.out;
+  const CalcRun too_long = Calc({"period=0523", "midi_other_employer_pay=15000,00"});
+  EXPECT_EQ(too_long.code, 2);
+  EXPECT_NE(too_long.err.find("höchstens 7 Zeichen"), std::string::npos) << too_long.err;
+}
 
 TEST(PektoCalc, FailingInputCheckStopsWithItsFieldAndMessage) {
   const CalcRun r = Calc({"period=0124", "birth_date=15061980", "tax_class=1", "tax_days=30",

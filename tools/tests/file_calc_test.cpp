@@ -128,6 +128,7 @@ struct FileError {
   std::vector<std::string> args;
   const char* message_part;
 };
+void PrintTo(const FileError& c, std::ostream* os) { *os << c.name; }
 
 class StoredFileErrors : public StoredFileCalc, public testing::WithParamInterface<FileError> {};
 

@@ -29,6 +29,7 @@ struct BadJson {
   const char* name;
   const char* text;
 };
+void PrintTo(const BadJson& c, std::ostream* os) { *os << c.name; }
 
 class JsonErrors : public ::testing::TestWithParam<BadJson> {};
 

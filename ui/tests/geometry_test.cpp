@@ -21,6 +21,7 @@ struct CentreRow {
   int width, height;
   ScreenPoint expected;
 };
+void PrintTo(const CentreRow& c, std::ostream* os) { *os << c.name; }
 
 class CenterPositionTest : public testing::TestWithParam<CentreRow> {};
 

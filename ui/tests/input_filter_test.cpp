@@ -19,6 +19,7 @@ struct KeyRow {
   int selected;
   KeyVerdict verdict;
 };
+void PrintTo(const KeyRow& c, std::ostream* os) { *os << c.name; }
 
 class FilterKeyTest : public testing::TestWithParam<KeyRow> {};
 

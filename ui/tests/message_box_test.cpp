@@ -11,6 +11,7 @@ struct FlagsRow {
   MessageIcon icon;
   MessageButtons buttons;
 };
+void PrintTo(const FlagsRow& c, std::ostream* os) { *os << c.name; }
 
 class MessageFlagsTest : public testing::TestWithParam<FlagsRow> {};
 

@@ -92,6 +92,7 @@ struct ControlRow {
   const char* text;
   const char* style;  // one style it must carry, or ""
 };
+void PrintTo(const ControlRow& c, std::ostream* os) { *os << c.name; }
 
 class ControlStatementTest : public RcScriptTest, public testing::WithParamInterface<ControlRow> {};
 
@@ -172,6 +173,7 @@ struct BadRow {
   const char* script;
   const char* error_start;
 };
+void PrintTo(const BadRow& c, std::ostream* os) { *os << c.name; }
 
 class BadScriptTest : public testing::TestWithParam<BadRow> {};
 

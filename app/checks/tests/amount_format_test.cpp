@@ -11,6 +11,7 @@ struct AmountCase {
   int decimals;
   std::optional<std::int64_t> value;
 };
+void PrintTo(const AmountCase& c, std::ostream* os) { *os << c.name; }
 
 class AmountFormat : public ::testing::TestWithParam<AmountCase> {};
 

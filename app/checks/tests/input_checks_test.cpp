@@ -46,6 +46,7 @@ struct TripCase {
   std::vector<Change> changes;
   std::set<int> also = {};
 };
+void PrintTo(const TripCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<Change> kVoluntary = {{F::KvKey, "9"},
                                         {F::KvEmployerAmount, "200,00"},
@@ -345,6 +346,7 @@ struct OtherPayCase {
   bool fails;
   const char* limit_text;
 };
+void PrintTo(const OtherPayCase& c, std::ostream* os) { *os << c.name; }
 
 class OtherEmployerPayLimitOfTheYear : public ::testing::TestWithParam<OtherPayCase> {};
 

@@ -41,6 +41,7 @@ struct LimitCase {
   std::string_view pay;
   bool warned;
 };
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
 
 class FlatTaxLimit : public ::testing::TestWithParam<LimitCase> {};
 
@@ -117,6 +118,7 @@ struct BookingCase {
   std::vector<BookedWageType> bookings;
   std::vector<Id> expected;
 };
+void PrintTo(const BookingCase& c, std::ostream* os) { *os << c.name; }
 
 class BookedEnergyAllowance : public ::testing::TestWithParam<BookingCase> {};
 

@@ -112,6 +112,7 @@ struct ChurchCase {
   std::string_view period;
   std::vector<std::string_view> keys;
 };
+void PrintTo(const ChurchCase& c, std::ostream* os) { *os << c.name; }
 
 class ChurchDirectory : public ::testing::TestWithParam<ChurchCase> {};
 

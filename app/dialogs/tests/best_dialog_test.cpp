@@ -42,6 +42,7 @@ struct Title {
   SelectionMode mode;
   const char* title;
 };
+void PrintTo(const Title& c, std::ostream* os) { *os << c.name; }
 
 class BestDialogTitle : public BestDialogTest, public testing::WithParamInterface<Title> {};
 

@@ -43,6 +43,7 @@ struct TypingRow {
   const char* typed;
   const char* shown;
 };
+void PrintTo(const TypingRow& c, std::ostream* os) { *os << c.name; }
 
 class MainMaskTypingTest : public MainMaskTest, public ::testing::WithParamInterface<TypingRow> {};
 
@@ -95,6 +96,7 @@ struct PageRow {
   Qt::Key key;
   int to;
 };
+void PrintTo(const PageRow& c, std::ostream* os) { *os << c.name; }
 
 class MainMaskPageTest : public MainMaskTest, public ::testing::WithParamInterface<PageRow> {};
 
@@ -265,6 +267,40 @@ TEST_F(MainMaskTest, ReturnStopsAtTheFirstFailingCheckWithTheFocusInItsField) {
   EXPECT_EQ(dialog_->focusWidget(), Edit(F::StateCode));
   EXPECT_EQ(responder_.dialogs_handled, 0);
   EXPECT_EQ(responder_.unexpected, 0);
+}
+
+// The filter lets digits, comma and minus into the allowance in any order;
+// RETURN then shows the allowance's own check.
+TEST_F(MainMaskTest, AMisplacedMinusInTheAllowanceGetsItsCheckMessage) {
+  Open();
+  Fill(ValidMonth());
+  Type(F::AnnualAllowance, "12-,00");
+  EXPECT_EQ(TextOf(F::AnnualAllowance), "12-,00");
+  Press(Qt::Key_Return);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text,
+            "Berechnung kann nicht durchgeführt werden.\r\n\r\n"
+            "Bitte die Menge mit korrekter\r\nKommastellung (xxx,xx) oder\r\n(-xxx,xx) angeben.");
+  EXPECT_EQ(dialog_->focusWidget(), Edit(F::AnnualAllowance));
+}
+
+// A midi-job of 2023 beside 1.500,00 EUR at another employer: the field
+// takes all seven characters and the month is computed.
+TEST_F(MainMaskTest, OtherEmployerPayOfFifteenHundredIsTypedAndComputed) {
+  Open();
+  Fill(testing::ValidMask({{F::Period, "0523"}, {F::SvAttributeKey, "3"}, {F::KvRate, "16,20"},
+                           {F::TaxableGross, "400,00"}, {F::SvGross, "400,00"}, {F::GrossTotal, "400,00"}}));
+  Type(F::MidiOtherEmployerPay, "1500,00");
+  EXPECT_EQ(TextOf(F::MidiOtherEmployerPay), "1500,00");
+  int overviews = 0;
+  responder_.HandleDialog([&](QWidget& widget) {
+    ++overviews;
+    dynamic_cast<Dialog&>(widget).SendCommand(overview_control::kAccept);
+  });
+  Focus(F::TaxDays);
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(boxes_.shown.empty()) << (boxes_.shown.empty() ? "" : boxes_.shown[0].text);
+  EXPECT_EQ(overviews, 1);
 }
 
 TEST_F(MainMaskTest, AOneOffPaymentWithoutYearFiguresAsksAndShowsThem) {

@@ -191,6 +191,7 @@ struct Due {
   const char* period;
   bool due;
 };
+void PrintTo(const Due& c, std::ostream* os) { *os << c.name; }
 
 class SummationDueTest : public testing::TestWithParam<Due> {};
 
@@ -219,6 +220,7 @@ struct NewYear {
   const char* period;
   bool starts;
 };
+void PrintTo(const NewYear& c, std::ostream* os) { *os << c.name; }
 
 class NewYearTest : public testing::TestWithParam<NewYear> {};
 

@@ -20,6 +20,7 @@ struct Names {
   const char* security_copy;
   const char* year_file_24;
 };
+void PrintTo(const Names& c, std::ostream* os) { *os << c.name; }
 
 class EmployeeFileNames : public testing::TestWithParam<Names> {};
 
@@ -50,6 +51,7 @@ struct Kind {
   const char* name;
   DataFileKind kind;
 };
+void PrintTo(const Kind& c, std::ostream* os) { *os << c.name; }
 
 class DataFileKinds : public testing::TestWithParam<Kind> {};
 
@@ -108,6 +110,7 @@ struct DamagedFile {
   ReadStatus status;
   const char* slot_11;  // the file name read when loaded
 };
+void PrintTo(const DamagedFile& c, std::ostream* os) { *os << c.name; }
 
 class DamagedEmployeeFile : public testing::TestWithParam<DamagedFile> {};
 
@@ -243,6 +246,7 @@ struct PvDefault {
   const char* pv_key;
   const char* loaded_pv_key;
 };
+void PrintTo(const PvDefault& c, std::ostream* os) { *os << c.name; }
 
 class PvKeyDefault : public testing::TestWithParam<PvDefault> {};
 

@@ -24,6 +24,7 @@ struct Refusal {
   const char* last_line;
   MaskField focus;
 };
+void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
 
 class SaveRefusalTest : public FileCommandTest, public testing::WithParamInterface<Refusal> {};
 

@@ -40,6 +40,7 @@ struct LoadCase {
   const char* taxable_gross;
   const char* booking;
 };
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 
 class LoadCommandTest : public LoadTest, public testing::WithParamInterface<LoadCase> {};
 

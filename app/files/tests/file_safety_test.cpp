@@ -59,6 +59,7 @@ struct WriteFailure {
   int error;
   const char* reason;
 };
+void PrintTo(const WriteFailure& c, std::ostream* os) { *os << c.name; }
 
 class WriteFailureTest : public FileSafetyTest, public testing::WithParamInterface<WriteFailure> {};
 

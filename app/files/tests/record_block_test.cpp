@@ -52,6 +52,7 @@ struct StoredAmount {
   const char* stored;
   const char* shown_again;
 };
+void PrintTo(const StoredAmount& c, std::ostream* os) { *os << c.name; }
 
 class RecordBlockAmounts : public testing::TestWithParam<StoredAmount> {};
 
@@ -159,6 +160,7 @@ struct Damage {
   std::string bytes;
   bool usable;
 };
+void PrintTo(const Damage& c, std::ostream* os) { *os << c.name; }
 
 class RecordBlockDamage : public testing::TestWithParam<Damage> {};
 

@@ -39,6 +39,7 @@ struct PersonalRow {
   const char* period;
   bool entered;
 };
+void PrintTo(const PersonalRow& c, std::ostream* os) { *os << c.name; }
 
 class PersonalDataTest : public ::testing::TestWithParam<PersonalRow> {};
 

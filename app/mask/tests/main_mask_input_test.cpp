@@ -16,6 +16,7 @@ struct TypedRow {
   int length;  // characters already in the field
   KeyVerdict verdict;
 };
+void PrintTo(const TypedRow& c, std::ostream* os) { *os << c.name; }
 
 class FieldFilterTest : public testing::TestWithParam<TypedRow> {};
 

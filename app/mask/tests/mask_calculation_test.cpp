@@ -123,6 +123,7 @@ struct NeedsRow {
   const char* accumulated_days;  // field 44
   bool needs;
 };
+void PrintTo(const NeedsRow& c, std::ostream* os) { *os << c.name; }
 
 class NeedsYearFiguresTest : public ::testing::TestWithParam<NeedsRow> {};
 

@@ -28,6 +28,7 @@ struct LoginRow {
   const char* message;  // nullptr: none
   int focus;
 };
+void PrintTo(const LoginRow& c, std::ostream* os) { *os << c.name; }
 
 class DecideLoginTest : public testing::TestWithParam<LoginRow> {};
 

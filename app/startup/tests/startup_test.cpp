@@ -42,6 +42,7 @@ struct StartupRow {
   std::vector<Message> messages;
   StartupOutcome outcome;
 };
+void PrintTo(const StartupRow& c, std::ostream* os) { *os << c.name; }
 
 class StartupMessagesTest : public testing::TestWithParam<StartupRow> {};
 
@@ -180,6 +181,7 @@ struct ScreenRow {
   char screen_class;
   int variant;
 };
+void PrintTo(const ScreenRow& c, std::ostream* os) { *os << "Width" << c.width; }
 
 class ScreenClassTest : public testing::TestWithParam<ScreenRow> {};
 

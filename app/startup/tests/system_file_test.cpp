@@ -72,6 +72,7 @@ struct DamageRow {
   const char* replacement;
   SystemFileStatus status;
 };
+void PrintTo(const DamageRow& c, std::ostream* os) { *os << c.name; }
 
 class DamagedSystemFileTest : public testing::TestWithParam<DamageRow> {};
 
@@ -120,6 +121,7 @@ struct PathRow {
   const char* wage_types;
   const char* user_data;
 };
+void PrintTo(const PathRow& c, std::ostream* os) { *os << c.name; }
 
 class InstallPathsTest : public testing::TestWithParam<PathRow> {};
 
