@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 class YesUser final : public FileCommandUser {
  public:
   UserAnswer Show(const DialogMessage& message) override {
-    return message.kind == MessageKind::Question ? UserAnswer::Yes : UserAnswer::Ok;
+    return message.kind == MessageKind::Question || message.kind == MessageKind::DeleteQuestion ? UserAnswer::Yes
+                                                                                                 : UserAnswer::Ok;
   }
   bool Confirm(const ControlDialogContent&) override { return true; }
   std::optional<std::size_t> Choose(SelectionMode, const std::vector<std::string>& entries) override {

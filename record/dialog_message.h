@@ -11,6 +11,7 @@ enum class MessageKind {
   Information,  // information icon, OK
   Exclamation,  // exclamation icon, OK (input errors)
   Question,     // question icon, Yes/No
+  DeleteQuestion,  // question icon, Yes/No with "Nein" the default: before anything is deleted
   Warning,      // exclamation icon, Yes/No
   Stop,         // stop icon, OK (errors)
 };

@@ -33,6 +33,7 @@ Message MessageFromFlags(std::string_view text, std::string_view caption, unsign
     default:
       break;
   }
+  if ((flags & 0xF00) == kMbDefButton2) message.default_button = 2;
   return message;
 }
 

@@ -26,12 +26,15 @@ inline constexpr unsigned kMbIconStop = 0x10;
 inline constexpr unsigned kMbIconQuestion = 0x20;
 inline constexpr unsigned kMbIconExclamation = 0x30;
 inline constexpr unsigned kMbIconInformation = 0x40;
+// The second button ("Nein" of Yes/No) is the default one.
+inline constexpr unsigned kMbDefButton2 = 0x100;
 
 struct Message {
   std::string caption;
   std::string text;
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
+  int default_button = 1;  // 1 or 2: the button that Return presses
   bool operator==(const Message&) const = default;
 };
 

@@ -11,6 +11,7 @@ struct PopupEntry {
   int command = 0;   // what choosing the entry sends; 0 for a line that is only shown
   bool enabled = true;
   bool separator = false;
+  bool literal = false;  // a line of text only: "&" is shown as a character, not an access key
   bool operator==(const PopupEntry&) const = default;
 
   [[nodiscard]] bool Selectable() const { return !separator && enabled && command != 0; }

@@ -16,7 +16,7 @@ int ChooseFromPopupMenu(QWidget* parent, const std::vector<PopupEntry>& entries,
       continue;
     }
     QString text = ToQString(entry.text);
-    if (!entry.Selectable()) text.replace("&", "&&");
+    if (entry.literal) text.replace("&", "&&");
     QAction* action = menu.addAction(text);
     action->setData(entry.command);
     action->setEnabled(entry.Selectable());

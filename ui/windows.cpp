@@ -2,12 +2,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "ui/widget_factory.h"
 
@@ -130,25 +133,68 @@ MessageResult ScreenMessageBoxes::Show(const Message& message) {
   box.setText(ToQString(message.text).replace("\r\n", "\n"));
   box.setIcon(IconOf(message.icon));
   AddButtons(box, message.buttons);
+  const QList<QAbstractButton*> buttons = box.buttons();
+  const int default_index = message.default_button - 1;
+  if (default_index >= 0 && default_index < buttons.size()) {
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons[default_index]));
+  }
   box.exec();
   return ResultOf(box.standardButton(box.clickedButton()));
 }
+
+// The help window: the page, and below it a button that closes it. Esc
+// closes it too and is taken here, so that it never reaches the window
+// under it.
+class HelpWindow final : public QWidget {
+ public:
+  HelpWindow() {
+    auto* layout = new QVBoxLayout(this);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+    layout->addWidget(browser_);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    auto* close = new QPushButton("&Schließen", this);
+    close->setObjectName("closeHelp");
+    QObject::connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    resize(640, 560);
+  }
+  [[nodiscard]] QTextBrowser& Browser() const { return *browser_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape) {
+      event->accept();
+      close();
+      return;
+    }
+    QWidget::keyPressEvent(event);
+  }
+
+ private:
+  QTextBrowser* browser_;
+};
 
 HelpWindowViewer::HelpWindowViewer(std::filesystem::path help_root) : help_root_(std::move(help_root)) {}
 
 HelpWindowViewer::~HelpWindowViewer() = default;
 
 void HelpWindowViewer::ShowTopic(std::string_view help_file, int topic) {
-  if (!window_) {
-    window_ = std::make_unique<QTextBrowser>();
-    window_->setOpenExternalLinks(true);
-    window_->resize(640, 520);
-  }
+  if (!window_) window_ = std::make_unique<HelpWindow>();
   const auto page = HelpPagePath(help_root_, help_file, topic);
-  window_->setSource(QUrl::fromLocalFile(QString::fromStdString(page.string())));
-  window_->setWindowTitle(QString("PEKTO Hilfe - %1").arg(window_->documentTitle()));
+  QTextBrowser& browser = window_->Browser();
+  browser.setSource(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+  window_->setWindowTitle(QString("PEKTO Hilfe - %1").arg(browser.documentTitle()));
   window_->show();
   window_->raise();
+  // Without a window manager nobody else gives the new window the keyboard,
+  // and the keys would go on reaching the window under it.
+  window_->activateWindow();
+  browser.setFocus();
 }
+
+QWidget* HelpWindowViewer::Window() const { return window_.get(); }
 
 }  // namespace pekto

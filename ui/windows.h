@@ -11,10 +11,11 @@
 #include "ui/dialog.h"
 #include "ui/message_box.h"
 
-class QTextBrowser;
 class QWidget;
 
 namespace pekto {
+
+class HelpWindow;
 
 // Moves `moved` so that it stands centred over `reference`, kept on the
 // screen, and keeps it above other windows.
@@ -31,16 +32,19 @@ class ScreenMessageBoxes final : public MessageBoxes {
   MessageResult Show(const Message& message) override;
 };
 
-// Help pages in a window of their own, one window for all topics.
+// Help pages in a window of their own, one window for all topics, with a
+// close button; Esc closes it.
 class HelpWindowViewer final : public HelpViewer {
  public:
   explicit HelpWindowViewer(std::filesystem::path help_root);
   ~HelpWindowViewer() override;
   void ShowTopic(std::string_view help_file, int topic) override;
+  // The window once a topic was shown (it closes with Esc or its button).
+  [[nodiscard]] QWidget* Window() const;
 
  private:
   std::filesystem::path help_root_;
-  std::unique_ptr<QTextBrowser> window_;
+  std::unique_ptr<HelpWindow> window_;
 };
 
 }  // namespace pekto

@@ -100,7 +100,7 @@ DialogMessage FileNotFoundMessage(std::string_view path) {
 }
 
 DialogMessage DeleteQuestion(std::string_view path) {
-  return {"Sicherheitsabfrage !", {"Datei " + std::string(path) + " löschen ?"}, MessageKind::Question};
+  return {"Sicherheitsabfrage !", {"Datei " + std::string(path) + " löschen ?"}, MessageKind::DeleteQuestion};
 }
 
 DialogMessage PayslipQuestion() {

@@ -8,7 +8,7 @@ constexpr const char* kEmptyFieldText = "&Eintrag entfernen";
 std::u32string DigitsOf(std::string_view digits) { return std::u32string(digits.begin(), digits.end()); }
 
 void AddLines(std::vector<PopupEntry>& entries, const std::vector<std::string_view>& lines) {
-  for (const std::string_view line : lines) entries.push_back({std::string(line), 0, false, false});
+  for (const std::string_view line : lines) entries.push_back({std::string(line), 0, false, false, true});
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ unsigned MessageBoxFlagsOf(MessageKind kind) {
       return kMbOk | kMbIconExclamation;
     case MessageKind::Question:
       return kMbYesNo | kMbIconQuestion;
+    case MessageKind::DeleteQuestion:
+      return kMbYesNo | kMbIconQuestion | kMbDefButton2;
     case MessageKind::Warning:
       return kMbYesNo | kMbIconExclamation;
     case MessageKind::Stop:
@@ -18,7 +20,9 @@ unsigned MessageBoxFlagsOf(MessageKind kind) {
   return kMbOk;
 }
 
-bool IsQuestion(MessageKind kind) { return kind == MessageKind::Question || kind == MessageKind::Warning; }
+bool IsQuestion(MessageKind kind) {
+  return kind == MessageKind::Question || kind == MessageKind::DeleteQuestion || kind == MessageKind::Warning;
+}
 
 bool ShowDialogMessage(MessageBoxes& boxes, const DialogMessage& message) {
   const MessageResult answer =

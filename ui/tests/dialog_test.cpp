@@ -235,7 +235,8 @@ TEST_F(DialogTest, HelpOpensTheTopicsPageOrTheStartPage) {
   HelpWindowViewer viewer(help_root);
   const auto shown_page = [] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (auto* browser = qobject_cast<QTextBrowser*>(window); browser != nullptr && browser->isVisible()) {
+      if (!window->isVisible()) continue;
+      if (auto* browser = window->findChild<QTextBrowser*>(); browser != nullptr) {
         return browser->source().fileName().toStdString();
       }
     }
@@ -245,6 +246,42 @@ TEST_F(DialogTest, HelpOpensTheTopicsPageOrTheStartPage) {
   EXPECT_EQ(shown_page(), "211.html");
   viewer.ShowTopic("C:\\PEKTO\\PEKTO.CHM", 9999);
   EXPECT_EQ(shown_page(), "index.html");
+}
+
+// Esc and the button close the help window; the dialog under it never sees
+// the Esc (it would end the start mask).
+TEST_F(DialogTest, EscAndTheButtonCloseTheHelpWindowAndNothingElse) {
+  HelpWindowViewer viewer(std::filesystem::path(PEKTO_SOURCE_DIR) / "resources" / "help");
+  viewer.ShowTopic("C:\\PEKTO\\PEKTO.CHM", 211);
+  QWidget* window = viewer.Window();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(window->isVisible());
+  QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+  QTest::keyClick(target, Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(dialog_->isVisible());
+  EXPECT_TRUE(dialog_->commands.empty());
+
+  viewer.ShowTopic("C:\\PEKTO\\PEKTO.CHM", 211);
+  ASSERT_TRUE(window->isVisible());
+  auto* close = window->findChild<QPushButton*>("closeHelp");
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->text(), "&Schließen");
+  close->click();
+  EXPECT_FALSE(window->isVisible());
+}
+
+// Return on a question before deleting answers "Nein"; on other questions
+// "Ja".
+TEST(ScreenMessageBoxesTest, ReturnPressesTheDefaultButton) {
+  for (const auto& [flags, expected] : {std::pair{kMbYesNo | kMbIconQuestion | kMbDefButton2, MessageResult::No},
+                                        std::pair{kMbYesNo | kMbIconQuestion, MessageResult::Yes}}) {
+    ScreenMessageBoxes boxes;
+    QTimer::singleShot(50, [] {
+      if (QWidget* box = QApplication::activeModalWidget(); box != nullptr) QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(MessageBoxCentered(boxes, "Datei X löschen ?", "Sicherheitsabfrage !", flags), expected);
+  }
 }
 
 TEST(AcceleratorTableName, FollowsTheMenusName) {

@@ -32,6 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Flags, MessageFlagsTest,
                                                   MessageButtons::YesNoCancel}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(MessageFlags, TheSecondDefaultButtonIsKept) {
+  EXPECT_EQ(MessageFromFlags("t", "c", kMbYesNo | kMbIconQuestion).default_button, 1);
+  EXPECT_EQ(MessageFromFlags("t", "c", kMbYesNo | kMbIconQuestion | kMbDefButton2).default_button, 2);
+}
+
 TEST(RecordingMessageBoxes, RecordsEveryBoxAndAnswersInTurn) {
   RecordingMessageBoxes boxes;
   boxes.answers = {MessageResult::No};

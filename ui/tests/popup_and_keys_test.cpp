@@ -87,7 +87,7 @@ TEST_F(PopupAndKeysTest, PageDownAndPageUpJumpWhereTheDialogSays) {
 }
 
 TEST_F(PopupAndKeysTest, APopupReturnsTheCommandOfTheChosenEntry) {
-  const std::vector<PopupEntry> entries = {{"Überschrift & mehr", 0, false, false},
+  const std::vector<PopupEntry> entries = {{"Überschrift & mehr", 0, false, false, true},
                                            {"", 0, true, true},
                                            {"0&1=Baden-Württemberg", 7220, true, false},
                                            {"11=Nordrhein-&Westfalen", 7230, true, false},
@@ -97,7 +97,8 @@ TEST_F(PopupAndKeysTest, APopupReturnsTheCommandOfTheChosenEntry) {
   ASSERT_EQ(shown_.size(), 5u);
   EXPECT_EQ(shown_[0], (std::pair<std::string, bool>{"Überschrift && mehr", false}));
   EXPECT_EQ(shown_[2], (std::pair<std::string, bool>{"0&1=Baden-Württemberg", true}));
-  EXPECT_FALSE(shown_[4].second);
+  // A greyed entry keeps its access key: "201&9" shows as 2019 with the 9 underlined.
+  EXPECT_EQ(shown_[4], (std::pair<std::string, bool>{"201&9", false}));
   AnswerPopupWith(Qt::Key_Escape);
   EXPECT_EQ(ChooseFromPopupMenu(dialog_.get(), entries, PopupPositionAt(*Edit(300))), 0);
 }

@@ -27,7 +27,10 @@ class ScriptedUser final : public FileCommandUser {
 
   UserAnswer Show(const DialogMessage& message) override {
     shown.push_back(message);
-    if (message.kind != MessageKind::Question && message.kind != MessageKind::Warning) return UserAnswer::Ok;
+    if (message.kind != MessageKind::Question && message.kind != MessageKind::DeleteQuestion &&
+        message.kind != MessageKind::Warning) {
+      return UserAnswer::Ok;
+    }
     if (answers.empty()) return UserAnswer::Yes;
     const UserAnswer answer = answers.front();
     answers.pop_front();

@@ -157,7 +157,7 @@ TEST_F(LoadTest, DeletingAsksAndRemovesOnlyTheEmployeeFile) {
   ASSERT_EQ(user_.shown.size(), 1u);
   EXPECT_EQ(user_.shown[0].caption, "Sicherheitsabfrage !");
   EXPECT_EQ(user_.shown[0].Text(), "Datei C:\\PEKTO\\01\\MAIER.050 löschen ?");
-  EXPECT_EQ(user_.shown[0].kind, MessageKind::Question);
+  EXPECT_EQ(user_.shown[0].kind, MessageKind::DeleteQuestion);  // "Nein" is the default
   EXPECT_TRUE(folder_.Has("MAIER.050"));
   const FileCommandOutcome deleted = Command(file_command::kDelete);
   EXPECT_EQ(deleted, (FileCommandOutcome{R::Done, true, F::BirthDate, false}));
