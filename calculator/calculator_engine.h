@@ -36,8 +36,8 @@ class CalculatorEngine {
   void Clear();
 
   double accumulator_ = 0.0;
-  char pending_ = 0;    // the operator the next entry is applied with
-  bool fresh_ = true;   // at start, after "C" and "=": an entry starts anew
+  char pending_ = 0;   // the operator the next entry is applied with
+  bool fresh_ = true;  // at start, after "C" and "=": an entry starts anew
   std::string display_ = "0";
 };
 

@@ -23,7 +23,10 @@ constexpr DigitKey kDigitKeys[] = {{110, '7'}, {111, '8'}, {112, '9'}, {114, '4'
 
 TrechDialog::TrechDialog(DialogServices& services) : Dialog(services, "TRECHDLG") {
   if (!IsBuilt()) return;
-  if (QWidget* input = Control(kInput)) input->installEventFilter(this);
+  if (auto* input = qobject_cast<QLineEdit*>(Control(kInput))) {
+    input->installEventFilter(this);
+    connect(input, &QLineEdit::textEdited, this, [this](const QString& text) { RunPastedOperators(text); });
+  }
   SetText(kDisplay, engine_.Display());
   Focus(kInput);
 }
@@ -104,6 +107,24 @@ bool TrechDialog::eventFilter(QObject* watched, QEvent* event) {
   return Dialog::eventFilter(watched, event);
 }
 
+// Text pasted into the field: its operators are taken out and act, in
+// order, on what stands before them.
+void TrechDialog::RunPastedOperators(const QString& text) {
+  QString entry;
+  bool acted = false;
+  for (const QChar c : text) {
+    if (const int button = OperatorButtonOf(c)) {
+      SetText(kInput, entry.toStdString());
+      SendCommand(button);
+      entry.clear();
+      acted = true;
+    } else {
+      entry += c;
+    }
+  }
+  if (acted) SetText(kInput, entry.toStdString());
+}
+
 void TrechDialog::Append(char c) {
   if (auto* input = qobject_cast<QLineEdit*>(Control(kInput))) {
     input->end(false);
@@ -122,8 +143,7 @@ void TrechDialog::Evaluate(char key) {
 std::unique_ptr<TrechDialog> StartCalculator(DialogServices& services, const DosFileSystem& files,
                                              std::string_view current_dir) {
   if (!TakeStartToken(files, current_dir)) {
-    MessageBoxCentered(services.messages,
-                       JoinLines({kStartGuardLines[0], kStartGuardLines[1], kStartGuardLines[2]}),
+    MessageBoxCentered(services.messages, JoinLines({kStartGuardLines[0], kStartGuardLines[1], kStartGuardLines[2]}),
                        kStartGuardCaption, kMbIconStop);
     return nullptr;
   }

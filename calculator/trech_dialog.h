@@ -39,6 +39,7 @@ class TrechDialog final : public Dialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void RunPastedOperators(const QString& text);
   void Append(char c);
   void Evaluate(char key);
 

@@ -89,6 +89,7 @@ constexpr int kNever = 0;
 // every state up to 1994, the Frauentag in Berlin from 2019 and in
 // Mecklenburg-Vorpommern from 2023, the Weltkindertag in Thüringen from
 // 2019, and Berlin's single "Tag der Befreiung" in 2020 and 2025.
+// clang-format off
 constexpr std::array<HolidayRule, 21> kRules = {{
     {"N", " Neujahr", " Neujahr", DateKind::Fixed, 1, 1, kFirstYear, {{{kEveryState}}}},
     {"HK", " Heilige 3 Könige (lokal)", " Heilige 3 Könige", DateKind::Fixed, 6, 1, kFirstYear,
@@ -131,15 +132,14 @@ constexpr std::array<HolidayRule, 21> kRules = {{
     {"2W", " 2. Weihnachtsfeiertag", " 2. Weihnachtsfeiertag", DateKind::Fixed, 26, 12, kFirstYear,
      {{{kEveryState}}}},
 }};
+// clang-format on
 
 DayOfYear FromDays(chr::sys_days days) {
   const chr::year_month_day date{days};
   return {static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(static_cast<unsigned>(date.month()))};
 }
 
-chr::sys_days ToDays(int year, DayOfYear date) {
-  return chr::sys_days{chr::year{year} / date.month / date.day};
-}
+chr::sys_days ToDays(int year, DayOfYear date) { return chr::sys_days{chr::year{year} / date.month / date.day}; }
 
 std::optional<DayOfYear> GoodFriday(int year) {
   const std::string_view entry = GoodFridayEntry(year);

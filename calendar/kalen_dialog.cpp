@@ -156,8 +156,7 @@ void KalenDialog::PaintGrid(QWidget& grid) const {
 std::unique_ptr<KalenDialog> StartCalendar(DialogServices& services, const DosFileSystem& files,
                                            std::string_view current_dir, YearMonth today) {
   if (!TakeStartToken(files, current_dir)) {
-    MessageBoxCentered(services.messages,
-                       JoinLines({kStartGuardLines[0], kStartGuardLines[1], kStartGuardLines[2]}),
+    MessageBoxCentered(services.messages, JoinLines({kStartGuardLines[0], kStartGuardLines[1], kStartGuardLines[2]}),
                        kStartGuardCaption, kMbIconStop);
     return nullptr;
   }

@@ -8,12 +8,12 @@ namespace {
 
 namespace chr = std::chrono;
 
-constexpr std::array<std::string_view, 12> kMonthNames = {"Januar", "Februar", "März",      "April",
-                                                          "Mai",    "Juni",    "Juli",      "August",
+constexpr std::array<std::string_view, 12> kMonthNames = {"Januar",    "Februar", "März",     "April",
+                                                          "Mai",       "Juni",    "Juli",     "August",
                                                           "September", "Oktober", "November", "Dezember"};
 
-constexpr std::array<std::string_view, 3> kBussUndBettagNote = {
-    "      Entfällt in allen Bun-", "      desländern mit Ausnahme", "      Sachsens."};
+constexpr std::array<std::string_view, 3> kBussUndBettagNote = {"      Entfällt in allen Bun-",
+                                                                "      desländern mit Ausnahme", "      Sachsens."};
 
 chr::sys_days DaysOf(int year, int month, int day) {
   return chr::sys_days{chr::year{year} / static_cast<unsigned>(month) / static_cast<unsigned>(day)};

@@ -29,15 +29,15 @@ struct DayCell {
 };
 
 struct Week {
-  int number = 0;                // ISO 8601: the week of the year's first Thursday is week 1
-  std::array<DayCell, 7> days;   // Monday first
+  int number = 0;               // ISO 8601: the week of the year's first Thursday is week 1
+  std::array<DayCell, 7> days;  // Monday first
 };
 
 struct MonthView {
   YearMonth shown;
-  std::string month_name;   // "Mai"
-  std::string year_text;    // "2025"
-  std::vector<Week> weeks;  // 4 to 6
+  std::string month_name;                  // "Mai"
+  std::string year_text;                   // "2025"
+  std::vector<Week> weeks;                 // 4 to 6
   std::vector<std::string> holiday_lines;  // names, with the Buß- und Bettag note
   int holidays = 0;
   int sundays = 0;

@@ -26,7 +26,7 @@ inline constexpr std::string_view kStartTokenName = "START.DAT";
 // What an accessory shows (caption "PEKTO Fehler!", stop icon) when it was
 // started without the token.
 inline constexpr std::string_view kStartGuardCaption = "PEKTO Fehler!";
-inline constexpr std::array<std::string_view, 3> kStartGuardLines = {
-    "Das Programm kann ausschlies-", "slich unter PEKTO.EXE gestartet", "werden."};
+inline constexpr std::array<std::string_view, 3> kStartGuardLines = {"Das Programm kann ausschlies-",
+                                                                     "slich unter PEKTO.EXE gestartet", "werden."};
 
 }  // namespace pekto

@@ -17,8 +17,8 @@ std::string_view AccessoryTitle(Accessory accessory) {
 }
 
 DialogMessage Failure(Accessory accessory, std::vector<std::string> reason) {
-  DialogMessage message{"PEKTO Fehler!", {std::string(AccessoryTitle(accessory)) + " kann nicht gestartet werden."},
-                        MessageKind::Stop};
+  DialogMessage message{
+      "PEKTO Fehler!", {std::string(AccessoryTitle(accessory)) + " kann nicht gestartet werden."}, MessageKind::Stop};
   message.lines.insert(message.lines.end(), reason.begin(), reason.end());
   return message;
 }
@@ -40,10 +40,11 @@ std::optional<DialogMessage> StartAccessory(const DosFileSystem& files, ProgramS
   if (started.started) return std::nullopt;
   (void)files.DeleteFile(StartTokenPath(root));
   if (started.error_code == kFileNotFound) {
-    return Failure(accessory, {"Das Programm " + program, "wurde nicht gefunden. Bitte prüfen",
-                               "Sie die Installation."});
+    return Failure(accessory,
+                   {"Das Programm " + program, "wurde nicht gefunden. Bitte prüfen", "Sie die Installation."});
   }
-  return Failure(accessory, {"Das Programm " + program, "meldet den Fehler " + std::to_string(started.error_code) + "."});
+  return Failure(accessory,
+                 {"Das Programm " + program, "meldet den Fehler " + std::to_string(started.error_code) + "."});
 }
 
 }  // namespace pekto

@@ -78,7 +78,9 @@ const SequenceCase kSequences[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, KeySequences, ::testing::ValuesIn(kSequences),
-                         [](const ::testing::TestParamInfo<SequenceCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<SequenceCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(ReadEntry, TakesTheCommaAsDecimalSeparator) {
   EXPECT_EQ(ReadEntry("2,5"), 2.5);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -41,9 +42,8 @@ class TrechDialogTest : public ::testing::Test {
   }
   static int ButtonOf(char c) {
     constexpr std::pair<char, int> kButtons[] = {
-        {'7', 110}, {'8', 111}, {'9', 112}, {'4', 114}, {'5', 115}, {'6', 116}, {'1', 117}, {'2', 118},
-        {'3', 119}, {'0', 121}, {',', 122}, {'C', 106}, {'/', 107}, {'x', 108}, {'-', 109}, {'+', 113},
-        {'=', 120}, {'%', 124}};
+        {'7', 110}, {'8', 111}, {'9', 112}, {'4', 114}, {'5', 115}, {'6', 116}, {'1', 117}, {'2', 118}, {'3', 119},
+        {'0', 121}, {',', 122}, {'C', 106}, {'/', 107}, {'x', 108}, {'-', 109}, {'+', 113}, {'=', 120}, {'%', 124}};
     for (const auto& [key, id] : kButtons) {
       if (key == c) return id;
     }
@@ -135,6 +135,17 @@ TEST_F(TrechDialogTest, TypedOperatorsActAsButtonsAndNeverReachTheField) {
   QTest::keyClicks(Input(), "9c");
   EXPECT_EQ(Display(), "0");
   EXPECT_EQ(Input()->text().toStdString(), "");
+}
+
+TEST_F(TrechDialogTest, PastedOperatorsActInOrder) {
+  Start();
+  Input()->setFocus();
+  QApplication::clipboard()->setText("100+20-5");
+  Input()->paste();
+  EXPECT_EQ(Display(), "120");
+  EXPECT_EQ(Input()->text().toStdString(), "5");
+  QTest::keyClick(Input(), Qt::Key_Return);
+  EXPECT_EQ(Display(), "115");
 }
 
 TEST_F(TrechDialogTest, EscapeAndTheCancelButtonClose) {

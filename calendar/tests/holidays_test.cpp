@@ -120,6 +120,7 @@ TEST(HolidaysOfYear, TheNewerHolidaysStartIn2019) {
 // Hessen) are in the list; communities' local holidays in Bayern (Mariä
 // Himmelfahrt, the Augsburg Friedensfest), Sachsen and Thüringen
 // (Fronleichnam) are included as local ones.
+// clang-format off
 const std::map<int, std::map<std::string, std::string>> kDatesByYear = {
     {2024,
      {{"Neujahr", "01.01"}, {"Heilige Drei Könige", "06.01"}, {"Frauentag", "08.03"}, {"Karfreitag", "29.03"},
@@ -169,6 +170,7 @@ const std::map<std::string, std::vector<std::string>> kStateExtras = {
     {"SH", {"Reformationstag"}},
     {"TH", {"Fronleichnam", "Weltkindertag", "Reformationstag"}},
 };
+// clang-format on
 
 using StateYear = std::tuple<StateInfo, int>;
 

@@ -24,11 +24,8 @@ TEST(MonthView, April2025MarksEaster) {
   EXPECT_EQ(view.month_name, "April");
   EXPECT_EQ(view.year_text, "2025");
   const std::vector<std::string> expected = {
-      "14:     1  2  3  4  5  6",
-      "15:  7  8  9 10 11 12 13",
-      "16: 14 15 16 17 18**KF 19 20**OS",
-      "17: 21**OM 22 23 24 25 26 27",
-      "18: 28 29 30            ",
+      "14:     1  2  3  4  5  6",     "15:  7  8  9 10 11 12 13", "16: 14 15 16 17 18**KF 19 20**OS",
+      "17: 21**OM 22 23 24 25 26 27", "18: 28 29 30            ",
   };
   EXPECT_EQ(GridLines(view), expected);
   EXPECT_EQ(view.holiday_lines, (std::vector<std::string>{" Karfreitag", " Ostersonntag", " Ostermontag"}));
@@ -66,8 +63,9 @@ TEST_P(NovemberOfYear, MarksOneWednesdayAsBussUndBettagWithTheNote) {
     }
   }
   EXPECT_EQ(marked, 1);
-  const std::vector<std::string> expected = {" Allerheiligen (lokal)", " Buß und Bettag", "      Entfällt in allen Bun-",
-                                             "      desländern mit Ausnahme", "      Sachsens."};
+  const std::vector<std::string> expected = {" Allerheiligen (lokal)", " Buß und Bettag",
+                                             "      Entfällt in allen Bun-", "      desländern mit Ausnahme",
+                                             "      Sachsens."};
   EXPECT_EQ(view.holiday_lines, expected);
 }
 
@@ -102,8 +100,8 @@ TEST(MonthView, YearsWithoutTheTableShowNoEasterHolidays) {
 
 TEST(MonthView, AHolidayOnASundayIsNoWorkingDayLess) {
   const MonthView view = BuildMonthView({2025, 6}, State::HE);  // Pfingstsonntag 8 June
-  EXPECT_EQ(view.holidays, 3);                                // Pfingstsonntag, -montag, Fronleichnam
-  EXPECT_EQ(view.working_days, 19);                           // 21 weekdays less two
+  EXPECT_EQ(view.holidays, 3);                                  // Pfingstsonntag, -montag, Fronleichnam
+  EXPECT_EQ(view.working_days, 19);                             // 21 weekdays less two
 }
 
 TEST(MonthView, TwoHolidaysOnOneDayAreOneDayBothListed) {
@@ -130,14 +128,12 @@ TEST_P(IsoWeekNumbers, FollowIso8601) {
 
 INSTANTIATE_TEST_SUITE_P(
     KnownDates, IsoWeekNumbers,
-    ::testing::Values(IsoWeekCase{"Jan1st2021IsWeek53", 2021, 1, 1, 53}, IsoWeekCase{"Jan4th2021IsWeek1", 2021, 1, 4, 1},
-                      IsoWeekCase{"Dec30th2024IsWeek1Of2025", 2024, 12, 30, 1},
-                      IsoWeekCase{"Dec31st2026IsWeek53", 2026, 12, 31, 53},
-                      IsoWeekCase{"Jan1st2026IsWeek1", 2026, 1, 1, 1}, IsoWeekCase{"May1st2025IsWeek18", 2025, 5, 1, 18},
-                      IsoWeekCase{"Jan1st1900IsWeek1", 1900, 1, 1, 1},
-                      IsoWeekCase{"Dec31st2099IsWeek53", 2099, 12, 31, 53},
-                      IsoWeekCase{"Dec29th2025IsWeek1Of2026", 2025, 12, 29, 1},
-                      IsoWeekCase{"Jan2nd2000IsWeek52", 2000, 1, 2, 52}),
+    ::testing::Values(
+        IsoWeekCase{"Jan1st2021IsWeek53", 2021, 1, 1, 53}, IsoWeekCase{"Jan4th2021IsWeek1", 2021, 1, 4, 1},
+        IsoWeekCase{"Dec30th2024IsWeek1Of2025", 2024, 12, 30, 1}, IsoWeekCase{"Dec31st2026IsWeek53", 2026, 12, 31, 53},
+        IsoWeekCase{"Jan1st2026IsWeek1", 2026, 1, 1, 1}, IsoWeekCase{"May1st2025IsWeek18", 2025, 5, 1, 18},
+        IsoWeekCase{"Jan1st1900IsWeek1", 1900, 1, 1, 1}, IsoWeekCase{"Dec31st2099IsWeek53", 2099, 12, 31, 53},
+        IsoWeekCase{"Dec29th2025IsWeek1Of2026", 2025, 12, 29, 1}, IsoWeekCase{"Jan2nd2000IsWeek52", 2000, 1, 2, 52}),
     [](const ::testing::TestParamInfo<IsoWeekCase>& info) { return std::string(info.param.name); });
 
 TEST(Steps, MonthsRollOverTheYear) {
