@@ -107,4 +107,21 @@ DemoReport PrepareDemoInstallation(const DosFileSystem& files, const fs::path& r
   return report;
 }
 
+void LinkDemoAccessories(const DosFileSystem& files, const fs::path& program_dir, DemoReport& report) {
+  const auto install = files.HostPath(kInstallRoot);
+  if (!install) return;
+  for (const char* name : {"dorvel", "fimrel"}) {
+    std::error_code error;
+    const fs::path built = fs::weakly_canonical(program_dir / name, error);
+    const fs::path link = *install / name;
+    if (error || !fs::is_regular_file(built, error) || fs::exists(fs::symlink_status(link, error))) continue;
+    fs::create_symlink(built, link, error);
+    if (error) {
+      report.problems.push_back(link.string() + " kann nicht angelegt werden");
+    } else {
+      report.written.push_back(JoinDos(kInstallRoot, name));
+    }
+  }
+}
+
 }  // namespace pekto

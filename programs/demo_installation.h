@@ -36,4 +36,9 @@ struct DemoReport {
 // Writes what is missing; an existing file is left as the user has it.
 DemoReport PrepareDemoInstallation(const DosFileSystem& files, const std::filesystem::path& resource_dir);
 
+// Links the accessories built beside `program_dir` (dorvel, fimrel) into
+// C:\PEKTO, where the payroll program starts DORVEL.EXE and FIMREL.EXE;
+// an accessory not built, or already there, is left alone.
+void LinkDemoAccessories(const DosFileSystem& files, const std::filesystem::path& program_dir, DemoReport& report);
+
 }  // namespace pekto

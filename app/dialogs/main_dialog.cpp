@@ -7,6 +7,7 @@
 #include "app/mask/main_mask_input.h"
 #include "app/mask/mask_calculation.h"
 #include "app/mask/message_dialogue.h"
+#include "app/startup/accessory_launch.h"
 #include "app/startup/program_state.h"
 #include "app/dialogs/results_overview_dialog.h"
 #include "platform/dos_file_system.h"
@@ -164,10 +165,10 @@ void MainDialog::RunOtherCommand(int id) {
       LeaveToStartMask();
       break;
     case kCalculator:
-      StartAccessory("FIMREL.EXE");
+      StartAccessory(Accessory::Calculator);
       break;
     case kCalendar:
-      StartAccessory("DORVEL.EXE");
+      StartAccessory(Accessory::Calendar);
       break;
     case kEnergyAllowanceDocument:
       OpenExplanation("Energiepreispauschale.pdf",
@@ -309,16 +310,9 @@ bool MainDialog::ConfirmDiscardingEntries() {
 
 // The accessory deletes the start token when it starts and refuses to run
 // without it.
-void MainDialog::StartAccessory(std::string_view program) {
-  const InstallPaths& paths = context_.state.paths;
-  const bool token = context_.files.ReplaceFile(paths.File("START.DAT"), "").ok;
-  const LaunchResult started =
-      token ? context_.programs.Start({paths.File(program), {}, paths.InstallRoot(), LaunchMode::Detached})
-            : LaunchResult{};
-  if (started.started) return;
-  MessageBoxCentered(Services().messages,
-                     JoinLines({"Das Programm " + paths.File(program), "konnte nicht gestartet werden."}),
-                     "PEKTO Fehler!", kMbIconStop);
+void MainDialog::StartAccessory(Accessory accessory) {
+  const auto failure = pekto::StartAccessory(context_.files, context_.programs, context_.state.paths, accessory);
+  if (failure) ShowDialogMessage(Services().messages, *failure);
 }
 
 void MainDialog::OpenExplanation(std::string_view document, std::string_view failure) {

@@ -10,6 +10,7 @@
 #include "app/dialogs/app_context.h"
 #include "app/mask/main_mask_file_commands.h"
 #include "app/mask/main_mask_help.h"
+#include "app/startup/accessory_launch.h"
 #include "record/mask_fields.h"
 #include "ui/held_key.h"
 
@@ -72,7 +73,7 @@ class MainDialog final : public Dialog {
   void ClearMask();
   void LeaveToStartMask();
   bool ConfirmDiscardingEntries();
-  void StartAccessory(std::string_view program);
+  void StartAccessory(Accessory accessory);
   void OpenExplanation(std::string_view document, std::string_view failure);
   [[nodiscard]] QWidget* FieldControl(MaskField field) const { return Control(ControlIdOf(field)); }
   [[nodiscard]] MaskField CurrentField() const;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
+
 #include "app/startup/system_file.h"
 #include "platform/dos_file_system.h"
 #include "platform/value_lines.h"
@@ -37,6 +39,24 @@ TEST(DemoInstallation, WritesAStartableInstallationAndKeepsWhatExists) {
   const DemoReport again = PrepareDemoInstallation(files, fs::path(PEKTO_SOURCE_DIR) / "resources");
   EXPECT_TRUE(again.written.empty());
   EXPECT_EQ(files.ReadFile("C:\\PEKTO\\01\\MUSTER.120"), "geändert");
+  fs::remove_all(root);
+}
+
+TEST(DemoInstallation, LinksTheBuiltAccessoriesIntoTheInstallation) {
+  const fs::path root = fs::path(testing::TempDir()) / ("demo_links_" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "built");
+  std::ofstream(root / "built" / "dorvel") << "#!/bin/sh\n";
+  const DosFileSystem files(root);
+  DemoReport report = PrepareDemoInstallation(files, fs::path(PEKTO_SOURCE_DIR) / "resources");
+  LinkDemoAccessories(files, root / "built", report);
+  EXPECT_TRUE(fs::is_symlink(root / "drive_c" / "PEKTO" / "dorvel"));
+  EXPECT_FALSE(fs::exists(root / "drive_c" / "PEKTO" / "fimrel"));  // not built
+  EXPECT_TRUE(files.FileExists("C:\\PEKTO\\dorvel"));
+  DemoReport again;
+  LinkDemoAccessories(files, root / "built", again);
+  EXPECT_TRUE(again.written.empty());
+  EXPECT_TRUE(again.problems.empty());
   fs::remove_all(root);
 }
 

@@ -134,6 +134,19 @@ TEST_F(MainMaskTest, AccessoriesGetTheirStartTokenAndExplanationsReportAFailure)
       "Die Erlaüterungen zu den Änderungen im Niedriglohnsktor(Midijob) konnte nicht angezeigt werden !\r\n"));
 }
 
+TEST_F(MainMaskTest, AMissingCalendarIsReportedAndLeavesNoToken) {
+  Open();
+  programs_.answer = {false, 2, 0};
+  dialog_->SendCommand(MainDialog::kCalendar);
+  ASSERT_EQ(programs_.launches.size(), 1u);
+  EXPECT_EQ(programs_.launches[0].program, "C:\\PEKTO\\DORVEL.EXE");
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].caption, "PEKTO Fehler!");
+  EXPECT_EQ(boxes_.shown[0].icon, MessageIcon::Stop);
+  EXPECT_TRUE(boxes_.shown[0].text.starts_with("Der Kalender kann nicht gestartet werden.\r\n"));
+  EXPECT_FALSE(installation_.files.FileExists("C:\\PEKTO\\START.DAT"));
+}
+
 // A month with one-off payments for the pictures of the mask and the
 // overview.
 MaskFields PictureMonth() {
