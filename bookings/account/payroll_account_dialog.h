@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "bookings/account/payroll_account_fields.h"
+#include "record/dialog_message.h"
 #include "ui/dialog.h"
 
 namespace pekto {
