@@ -325,5 +325,22 @@ TEST_F(AccountDialogTest, ReturnContinuesAfterTheChecks) {
   EXPECT_EQ(record_.annual_block[s::kExitDate], "300624");
 }
 
+// Up and Down go through the fields in the order of the table, across the
+// groups, and round from the last to the first.
+TEST_F(AccountDialogTest, UpAndDownFollowTheGroups) {
+  Open();
+  dialog_->Focus(ControlIdOf(F::HolidayRemaining));
+  QTest::keyClick(dialog_->focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(dialog_->focusWidget(), Edit(F::LastPeriod));
+  QTest::keyClick(dialog_->focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(dialog_->focusWidget(), Edit(F::GrossTotal));
+  QTest::keyClick(dialog_->focusWidget(), Qt::Key_Up);
+  QTest::keyClick(dialog_->focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(dialog_->focusWidget(), Edit(F::HolidayRemaining));
+  dialog_->Focus(ControlIdOf(F::UniformFlatTax));
+  QTest::keyClick(dialog_->focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(dialog_->focusWidget(), Edit(F::EntryDate));
+}
+
 }  // namespace
 }  // namespace pekto
