@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bookings/account/sv_number.h"
 #include "record/amount_normalisation.h"
 
 namespace pekto {
@@ -132,14 +133,6 @@ std::string PeriodShown(const std::string& stored) {
   return stored;
 }
 
-std::string WithoutBlanks(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    if (c != ' ') out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  return out;
-}
-
 bool IsZeroAmount(std::string_view cents) {
   const std::string_view digits = !cents.empty() && cents.front() == '-' ? cents.substr(1) : cents;
   return !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
@@ -152,7 +145,7 @@ std::string StoredText(const AccountFieldSpec& spec, const std::string& shown) {
       return IsZeroAmount(cents) ? std::string() : cents;
     }
     case K::SvNumber:
-      return WithoutBlanks(shown);
+      return CompactSvNumber(shown);
     default:
       return shown;
   }
