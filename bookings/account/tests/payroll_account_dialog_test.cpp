@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -323,6 +324,35 @@ TEST_F(AccountDialogTest, ReturnContinuesAfterTheChecks) {
   EXPECT_TRUE(boxes_.shown.empty());
   EXPECT_TRUE(Closed());
   EXPECT_EQ(record_.annual_block[s::kExitDate], "300624");
+}
+
+// Nothing overlaps, is cut or leaves the window, in the normal and the
+// large font.
+TEST_F(AccountDialogTest, NoControlOverlapsAnother) {
+  for (const int variant : {1, 2}) {
+    SCOPED_TRACE(variant);
+    services_.layout_variant = variant;
+    Open();
+    std::vector<QWidget*> controls;
+    for (QLineEdit* edit : dialog_->findChildren<QLineEdit*>()) controls.push_back(edit);
+    for (QLabel* label : dialog_->findChildren<QLabel*>()) {
+      if (label->text().isEmpty()) continue;
+      controls.push_back(label);
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+          << label->text().toStdString() << " does not fit on its line";
+    }
+    for (QPushButton* button : dialog_->findChildren<QPushButton*>()) controls.push_back(button);
+    ASSERT_GT(controls.size(), 90u);
+    const auto rect = [&](const QWidget* w) { return QRect(w->mapTo(dialog_.get(), QPoint(0, 0)), w->size()); };
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      EXPECT_TRUE(dialog_->rect().contains(rect(controls[i]))) << controls[i]->objectName().toStdString();
+      for (std::size_t j = i + 1; j < controls.size(); ++j) {
+        const QRect overlap = rect(controls[i]).intersected(rect(controls[j]));
+        EXPECT_TRUE(overlap.isEmpty()) << i << " " << j;
+      }
+    }
+    if (variant == 2) Screenshot(*dialog_, "payroll_account_large.png");
+  }
 }
 
 // Up and Down go through the fields in the order of the table, across the
