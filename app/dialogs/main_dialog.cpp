@@ -10,6 +10,7 @@
 #include "app/startup/accessory_launch.h"
 #include "app/startup/program_state.h"
 #include "app/dialogs/results_overview_dialog.h"
+#include "bookings/account/payroll_account_dialog.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
 #include "ui/popup_menu.h"
@@ -155,6 +156,9 @@ void MainDialog::RunOtherCommand(int id) {
       ReadMask();
       CopyMaskToRecord(context_.state.record);
       break;
+    case kPayrollAccount:
+      OpenPayrollAccountOfMask();
+      break;
     case kClearMask:
       ClearMask();
       break;
@@ -284,6 +288,18 @@ void MainDialog::OpenBookingMaskChecked() {
     return;
   }
   SendCommand(kBookingMask);
+}
+
+// The account edits the record's annual block; the employee's name stands
+// in its title (the short name of the mask until the booking mask's name
+// fields hold the full name).
+void MainDialog::OpenPayrollAccountOfMask() {
+  ReadMask();
+  EmployeeRecord& record = context_.state.record;
+  PayrollAccountOptions options;
+  options.name = record.mask_fields[MaskField::FileName];
+  options.help_file = context_.state.paths.File(kMainHelpFile);
+  OpenPayrollAccount(Services(), record, std::move(options), this);
 }
 
 void MainDialog::ClearMask() {

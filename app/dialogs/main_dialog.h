@@ -70,6 +70,7 @@ class MainDialog final : public Dialog {
   void SetCalcMode(std::string_view mode);
   void ShowCalcMode();
   void OpenBookingMaskChecked();
+  void OpenPayrollAccountOfMask();
   void ClearMask();
   void LeaveToStartMask();
   bool ConfirmDiscardingEntries();
