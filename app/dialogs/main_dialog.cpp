@@ -299,6 +299,10 @@ void MainDialog::OpenPayrollAccountOfMask() {
   PayrollAccountOptions options;
   options.name = record.mask_fields[MaskField::FileName];
   options.help_file = context_.state.paths.File(kMainHelpFile);
+  options.start_accessory = [this](std::string_view program) {
+    StartAccessory(program == AccessoryProgramName(Accessory::Calendar) ? Accessory::Calendar
+                                                                        : Accessory::Calculator);
+  };
   OpenPayrollAccount(Services(), record, std::move(options), this);
 }
 

@@ -51,5 +51,21 @@ TEST_F(MainMaskTest, F1InThePayrollAccountOpensTheMainHelpFile) {
   EXPECT_TRUE(boxes_.shown.empty());
 }
 
+// "Zu&behör" of the payroll account starts the accessories as the main
+// mask does: the token first, then the program in the installation folder.
+TEST_F(MainMaskTest, TheAccessoriesMenuOfThePayrollAccountStartsThem) {
+  Open();
+  responder_.HandleDialog([&](QWidget& widget) {
+    auto& account = dynamic_cast<PayrollAccountDialog&>(widget);
+    account.SendCommand(PayrollAccountDialog::kCalendar);
+    account.SendCommand(kIdCancel);
+  });
+  dialog_->SendCommand(MainDialog::kPayrollAccount);
+  ASSERT_EQ(programs_.launches.size(), 1u);
+  EXPECT_EQ(programs_.launches[0].program, "C:\\PEKTO\\DORVEL.EXE");
+  EXPECT_TRUE(installation_.files.FileExists("C:\\PEKTO\\START.DAT"));
+  EXPECT_TRUE(boxes_.shown.empty());
+}
+
 }  // namespace
 }  // namespace pekto
