@@ -9,8 +9,10 @@
 #include "app/mask/message_dialogue.h"
 #include "app/startup/program_state.h"
 #include "app/dialogs/results_overview_dialog.h"
+#include "online/online_messages.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
+#include "platform/remote_assistance.h"
 #include "ui/popup_menu.h"
 #include "ui/windows.h"
 
@@ -179,7 +181,9 @@ void MainDialog::RunOtherCommand(int id) {
           "Die Erlaüterungen zu den Änderungen im Niedriglohnsktor(Midijob) konnte nicht angezeigt werden !");
       break;
     case kRemoteSupport:
-      context_.programs.Start({"cmd.exe", {"/c", "start", "quickassist.exe"}, "", LaunchMode::Detached});
+      if (!StartRemoteAssistance(context_.programs, context_.files, SystemEnvironment()).started) {
+        Services().messages.Show(online_message::NoRemoteAssistance());
+      }
       break;
     default:
       break;
