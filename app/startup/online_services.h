@@ -1,7 +1,7 @@
 // What the start mask and the start-up ask of the online services (version
-// check, update, the vendor's web pages). The online subsystem fills this
-// in; until then OfflineServices keeps the start-check setting and answers
-// every network command with the failure message of that command.
+// check, update, the vendor's web pages). online/ fills this in
+// (VendorOnlineServices); OfflineServices keeps the start-check setting and
+// answers every network command with the failure message of that command.
 #pragma once
 
 #include <string>
