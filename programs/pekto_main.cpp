@@ -4,8 +4,10 @@
 #include <QScreen>
 #include <iostream>
 
-#include "app/startup/online_services.h"
 #include "app/dialogs/program_frame.h"
+#include "online/progress_dialog.h"
+#include "online/vendor_online_services.h"
+#include "online/vess_dialog.h"
 #include "app/startup/program_state.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
   pekto::DialogServices dialogs{scripts.script, messages, help, state.field_state, state.field_states};
   pekto::HostProgramStarter programs(files);
   pekto::HostDocumentOpener documents(files);
-  pekto::OfflineServices online(files, messages);
+  pekto::ProgressHttpClient http(dialogs);
+  pekto::ScreenUpdateOffers offers(dialogs);
+  pekto::VendorOnlineServices online({files, messages, http, programs, documents, offers, env});
   pekto::AppContext context{dialogs, state, files, documents, programs, online, resources};
   pekto::ProgramFrame frame(context, [] { QCoreApplication::quit(); });
 

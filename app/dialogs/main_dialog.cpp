@@ -11,8 +11,10 @@
 #include "app/startup/program_state.h"
 #include "app/dialogs/results_overview_dialog.h"
 #include "bookings/account/payroll_account_dialog.h"
+#include "online/online_messages.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
+#include "platform/remote_assistance.h"
 #include "ui/popup_menu.h"
 #include "ui/windows.h"
 
@@ -184,7 +186,9 @@ void MainDialog::RunOtherCommand(int id) {
           "Die Erlaüterungen zu den Änderungen im Niedriglohnsktor(Midijob) konnte nicht angezeigt werden !");
       break;
     case kRemoteSupport:
-      context_.programs.Start({"cmd.exe", {"/c", "start", "quickassist.exe"}, "", LaunchMode::Detached});
+      if (!StartRemoteAssistance(context_.programs, context_.files, SystemEnvironment()).started) {
+        Services().messages.Show(online_message::NoRemoteAssistance());
+      }
       break;
     default:
       break;

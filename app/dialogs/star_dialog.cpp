@@ -35,9 +35,26 @@ StarDialog::StarDialog(AppContext& context, FrameCommands& frame)
   const bool query_off = !context_.state.system_file.PasswordQueryEnabled();
   ShowControl(kQueryOffLine1, query_off);
   ShowControl(kQueryOffLine2, query_off);
-  ShowStartCheckSetting();
+  RefreshOnlineLines();
+  context_.online.AttachStartMask(this);
   Focus(kNameField);
 }
+
+StarDialog::~StarDialog() { context_.online.AttachStartMask(nullptr); }
+
+void StarDialog::EnableStartButtons(bool enabled) {
+  Enable(kShowMainMask, enabled);
+  Enable(kEndProgram, enabled);
+}
+
+void StarDialog::RefreshOnlineLines() {
+  const std::vector<std::string> lines = context_.online.VersionLines();
+  SetText(kVersionLine, lines.size() > 0 ? lines[0] : "");
+  SetText(kLastCheckLine, lines.size() > 1 ? lines[1] : "");
+  ShowStartCheckSetting();
+}
+
+void StarDialog::EndProgramForUpdate() { frame_.EndProgram(); }
 
 void StarDialog::SetUpFields() {
   const std::u32string letters(kLetterKeys);
@@ -92,7 +109,7 @@ bool StarDialog::OnlineCommand(int id) {
     case kCheckAtStart:
     case kNoCheckAtStart:
       context_.online.SetStartCheckSetting(id == kCheckAtStart ? "1" : "2");
-      ShowStartCheckSetting();
+      RefreshOnlineLines();
       return true;
     case kTermsOfBusiness:
       context_.online.OpenVendorPage(VendorPage::TermsOfBusiness);

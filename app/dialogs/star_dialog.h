@@ -4,12 +4,14 @@
 #pragma once
 
 #include "app/dialogs/app_context.h"
+#include "app/startup/online_services.h"
 
 namespace pekto {
 
-class StarDialog final : public Dialog {
+class StarDialog final : public Dialog, public OnlineStartMask {
  public:
   StarDialog(AppContext& context, FrameCommands& frame);
+  ~StarDialog() override;
 
   // Command ids of the start mask.
   static constexpr int kShowMainMask = 1;
@@ -28,6 +30,13 @@ class StarDialog final : public Dialog {
   // The two lines shown when the password query is switched off.
   static constexpr int kQueryOffLine1 = 113;
   static constexpr int kQueryOffLine2 = 114;
+  // The installed version and the last online check.
+  static constexpr int kVersionLine = 115;
+  static constexpr int kLastCheckLine = 116;
+
+  void EnableStartButtons(bool enabled) override;
+  void RefreshOnlineLines() override;
+  void EndProgramForUpdate() override;
 
  protected:
   void OnCommand(int id) override;

@@ -102,6 +102,8 @@ StartupOutcome RunStartup(ProgramState& state, const StartupInputs& inputs, Star
     return StartupOutcome::EndProgram;
   }
   DeleteInstallationLeftovers(services.files, state);
+  services.online.CleanUpUpdateLeftovers();
+  services.online.FirstRunQuestion();
   services.online.AutomaticStartCheck();
   return StartupOutcome::EnterMessageLoop;
 }
