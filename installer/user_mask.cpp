@@ -36,6 +36,13 @@ std::optional<int> StartUserNumber(std::string_view text) {
 
 }  // namespace
 
+bool SameUserMask(const UserMaskInput& a, const UserMaskInput& b) {
+  for (std::size_t n = 0; n < kUserMaskRows; ++n) {
+    if (a.users[n].name != b.users[n].name || a.users[n].password != b.users[n].password) return false;
+  }
+  return a.start_user == b.start_user && a.no_query == b.no_query;
+}
+
 UserMaskInput PresetUserMask(const std::optional<SystemFile>& existing) {
   UserMaskInput input;
   if (!existing) return input;

@@ -20,8 +20,8 @@ struct UserMaskInput {
   std::array<UserEntry, kUserMaskRows> users;
   std::string start_user = "1";  // field 336
   bool no_query = false;         // "Keine Benutzer- und Paßwortabfrage bei Programmstart"
-  bool operator==(const UserMaskInput&) const = default;
 };
+[[nodiscard]] bool SameUserMask(const UserMaskInput& a, const UserMaskInput& b);
 
 // The mask's contents from an existing system file (nullopt: none yet).
 [[nodiscard]] UserMaskInput PresetUserMask(const std::optional<SystemFile>& existing);
