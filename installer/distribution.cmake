@@ -1,8 +1,9 @@
 # The installation medium: `cmake --build --preset release --target
 # distribution` writes <build>/distribution with the installer `install`,
 # its masks and help pages under share/pekto, and the two archives:
-# ARCVAI.EXE (the programs by their DOS names, mandor.INI, the program's
-# dialog scripts, help pages and release notes under share/pekto) and
+# ARCVAI.EXE (the programs by their DOS names, mandor.INI, the dialog
+# scripts of the program and the installer, help pages and release notes
+# under share/pekto) and
 # ARCVAA.EXE (the wage type file LOHNAR.DAT).
 set(PEKTO_MEDIUM ${CMAKE_BINARY_DIR}/distribution)
 set(PEKTO_RES ${PROJECT_SOURCE_DIR}/resources)
@@ -20,7 +21,8 @@ endforeach()
 string(APPEND pekto_program_members "mandor.INI\t${PEKTO_RES}/install/mandor.INI\n")
 string(APPEND pekto_program_members "share/pekto/release_notes.txt\t${PEKTO_RES}/release_notes.txt\n")
 file(GLOB_RECURSE pekto_shipped RELATIVE ${PEKTO_RES} CONFIGURE_DEPENDS
-     ${PEKTO_RES}/pekto/* ${PEKTO_RES}/help/* ${PEKTO_RES}/data/*)
+     ${PEKTO_RES}/pekto/* ${PEKTO_RES}/install/*.rc ${PEKTO_RES}/install/agb.txt ${PEKTO_RES}/help/*
+     ${PEKTO_RES}/data/*)
 set(pekto_shipped_files)
 foreach(file ${pekto_shipped})
   string(APPEND pekto_program_members "share/pekto/${file}\t${PEKTO_RES}/${file}\n")

@@ -56,6 +56,9 @@ void FinishAfterClose(const InstallerState& state, InstallerServices& services) 
     services.programs.Start({JoinDos(dir, "MANDOR.EXE"), {}, dir, LaunchMode::Detached});
     return;
   }
+  // A hand-over file left behind would take the next installation into
+  // update mode; the main program removes it at its start as well.
+  services.files.DeleteFile(kHandOverFile);
   services.programs.Start({program, {}, dir, LaunchMode::Wait});
 }
 

@@ -8,6 +8,9 @@ std::optional<std::uintmax_t> HostInstallTarget::FreeSpace(char drive) const {
   const auto root = files_.HostPath(std::string(1, drive) + ":\\");
   if (!root) return std::nullopt;
   std::error_code error;
+  // The system drive C: is always there; on a fresh desktop its folder under
+  // the drives root is made here.
+  if (drive == 'C') fs::create_directories(*root, error);
   if (!fs::is_directory(*root, error)) return std::nullopt;
   const fs::space_info space = fs::space(*root, error);
   if (error) return std::nullopt;

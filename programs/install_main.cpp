@@ -6,7 +6,9 @@
 
 #include "installer/finish.h"
 #include "installer/installer_frame.h"
+#include "installer/installer_files.h"
 #include "installer/installer_start.h"
+#include "platform/dos_path.h"
 #include "platform/dos_file_system.h"
 #include "ui/field_state.h"
 #include "ui/windows.h"
@@ -19,8 +21,15 @@ int main(int argc, char** argv) {
   const std::filesystem::path program_dir = QCoreApplication::applicationDirPath().toStdString();
   const std::filesystem::path resources =
       pekto::FindResourceDirectory(env, program_dir, std::filesystem::path(PEKTO_SOURCE_DIR) / "resources");
-  const pekto::rc::ParseResult scripts = pekto::rc::LoadScripts(resources / "install");
+  pekto::rc::ParseResult scripts = pekto::rc::LoadScripts(resources / "install");
   for (const auto& error : scripts.errors) std::cerr << "install: " << error << "\n";
+  // An update's copy of the installer may lie without its masks: the
+  // installation it updates has them.
+  if (scripts.script.FindDialog("STARDIALOG") == nullptr) {
+    if (const auto installed = files.HostPath(pekto::JoinDos(pekto::ReadLastInstallDir(files), "share\\pekto"))) {
+      scripts = pekto::rc::LoadScripts(*installed / "install");
+    }
+  }
 
   pekto::ScreenMessageBoxes messages;
   pekto::HelpWindowViewer help(resources / "help");

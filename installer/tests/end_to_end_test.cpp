@@ -113,6 +113,7 @@ TEST_F(EndToEndTest, InstallThenUpdateKeepsTheData) {
   EXPECT_EQ(ReadHost("drive_c/PEKTO/LOHNAR.DAT"), "MEINE LOHNARTEN\r\n");
   EXPECT_EQ(ReadSystemFile(files_, "C:\\PEKTO\\LODAT2.SYS").file.User(1).password, "GEHEIM");
   EXPECT_FALSE(files_.DirectoryExists("C:\\LHWUEKT"));
+  EXPECT_FALSE(files_.FileExists(kHandOverFile));
   ASSERT_EQ(programs_.launches.size(), 1u);
   EXPECT_EQ(programs_.launches[0], (ProgramLaunch{"C:\\PEKTO\\PEKTO.EXE", {}, "C:\\PEKTO", LaunchMode::Wait}));
   EXPECT_EQ(shortcuts_.created.size(), 1u);  // no second link after an update

@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "installer/install_star_dialog.h"
 #include "installer/installer_files.h"
+#include "installer/installer_frame.h"
 #include "installer/terms_dialog.h"
 #include "installer/tests/installer_fixture.h"
 #include "installer/user_dialog.h"
@@ -158,6 +160,53 @@ TEST_F(InstallerDialogTest, UserMaskCancelAsksWithOrWithoutChanges) {
   EXPECT_TRUE(boxes_.shown[1].text.starts_with("Sie haben Ihre Änderungen\r\n"));
   EXPECT_EQ(users.result(), kIdCancel);
   EXPECT_FALSE(files_.FileExists("C:\\PEKTO\\LODAT2.SYS"));
+}
+
+// Answers the next modal dialog with a command once it runs.
+void AnswerModal(int command) {
+  QTimer::singleShot(0, [command] {
+    if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
+      dialog->SendCommand(command);
+      if (dialog->isVisible()) dialog->done(kIdCancel);
+    }
+  });
+}
+
+TEST_F(InstallerDialogTest, FrameShowsTheTermsOverTheStartMask) {
+  int quits = 0;
+  InstallerFrame declined(context_, [&quits] { ++quits; });
+  AnswerModal(kIdCancel);
+  EXPECT_FALSE(declined.Start());
+  EXPECT_EQ(quits, 1);
+
+  InstallerFrame accepted(context_, [&quits] { ++quits; });
+  AnswerModal(kIdOk);
+  ASSERT_TRUE(accepted.Start());
+  EXPECT_TRUE(accepted.StartMask()->isVisible());
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(InstallerDialogTest, FrameInUpdateModeShowsNoTermsAndFinishesAfterTheUserMask) {
+  state_.update_mode = true;
+  state_.install_dir = "C:\\PEKTO";
+  WriteHost("drive_c/PEKTO/PEKTO.EXE", "x");
+  int quits = 0;
+  InstallerFrame frame(context_, [&quits] { ++quits; });
+  ASSERT_TRUE(frame.Start());
+  QTimer::singleShot(0, [] {
+    if (auto* users = dynamic_cast<UserDialog*>(QApplication::activeModalWidget())) {
+      users->SetText(300, "MAIER");
+      users->SetText(320, "GEHEIM");
+      users->SendCommand(UserDialog::kContinue);
+      if (users->isVisible()) users->done(kIdCancel);  // a refusal must not hang the test
+    }
+  });
+  frame.OpenUserMask();
+  EXPECT_TRUE(frame.Finished());
+  EXPECT_EQ(quits, 1);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_TRUE(boxes_.shown[0].text.starts_with("Das Update wurde erfolgreich installiert."));
+  EXPECT_TRUE(files_.FileExists("C:\\PEKTO\\LODAT2.SYS"));
 }
 
 }  // namespace
