@@ -27,6 +27,9 @@ fs::path HelpPagePath(const fs::path& help_root, std::string_view help_file, int
 fs::path FindResourceDirectory(const EnvironmentLookup& env, const fs::path& program_dir, const fs::path& built_from) {
   if (auto configured = env("PEKTO_RESOURCES"); configured && !configured->empty()) return *configured;
   std::error_code error;
+  // An installed program keeps its resources in share/pekto of its own folder.
+  const fs::path beside = program_dir / "share" / "pekto";
+  if (fs::is_directory(beside, error)) return beside.lexically_normal();
   const fs::path installed = program_dir / ".." / "share" / "pekto";
   if (fs::is_directory(installed, error)) return installed.lexically_normal();
   return built_from;

@@ -37,8 +37,9 @@ class RecordingHelpViewer final : public HelpViewer {
 };
 
 // Where the shipped resources (dialog scripts, help pages, default data)
-// are: PEKTO_RESOURCES when set, else share/pekto beside the program's
-// folder when it exists, else the folder the program was built from.
+// are: PEKTO_RESOURCES when set, else share/pekto in the program's folder
+// (an installation), else share/pekto beside the program's folder when it
+// exists, else the folder the program was built from.
 [[nodiscard]] std::filesystem::path FindResourceDirectory(const EnvironmentLookup& env,
                                                           const std::filesystem::path& program_dir,
                                                           const std::filesystem::path& built_from);

@@ -1,0 +1,54 @@
+# The installation medium: `cmake --build --preset release --target
+# distribution` writes <build>/distribution with the installer `install`,
+# its masks and help pages under share/pekto, and the two archives:
+# ARCVAI.EXE (the programs by their DOS names, mandor.INI, the dialog
+# scripts of the program and the installer, help pages and release notes
+# under share/pekto) and
+# ARCVAA.EXE (the wage type file LOHNAR.DAT).
+set(PEKTO_MEDIUM ${CMAKE_BINARY_DIR}/distribution)
+set(PEKTO_RES ${PROJECT_SOURCE_DIR}/resources)
+
+set(pekto_program_members "PEKTO.EXE\t$<TARGET_FILE:pekto>\tx\nMANDOR.EXE\t$<TARGET_FILE:mandor>\tx\n")
+set(pekto_program_depends pekto mandor)
+# The accessories, where they are built.
+foreach(accessory dorvel fimrel)
+  if(TARGET ${accessory})
+    string(TOUPPER ${accessory} dos_name)
+    string(APPEND pekto_program_members "${dos_name}.EXE\t$<TARGET_FILE:${accessory}>\tx\n")
+    list(APPEND pekto_program_depends ${accessory})
+  endif()
+endforeach()
+string(APPEND pekto_program_members "mandor.INI\t${PEKTO_RES}/install/mandor.INI\n")
+string(APPEND pekto_program_members "share/pekto/release_notes.txt\t${PEKTO_RES}/release_notes.txt\n")
+file(GLOB_RECURSE pekto_shipped RELATIVE ${PEKTO_RES} CONFIGURE_DEPENDS
+     ${PEKTO_RES}/pekto/* ${PEKTO_RES}/install/*.rc ${PEKTO_RES}/install/agb.txt ${PEKTO_RES}/help/*
+     ${PEKTO_RES}/data/*)
+set(pekto_shipped_files)
+foreach(file ${pekto_shipped})
+  string(APPEND pekto_program_members "share/pekto/${file}\t${PEKTO_RES}/${file}\n")
+  list(APPEND pekto_shipped_files ${PEKTO_RES}/${file})
+endforeach()
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/medium/arcvai.list CONTENT "${pekto_program_members}")
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/medium/arcvaa.list CONTENT "LOHNAR.DAT\t${PEKTO_RES}/data/LOHNAR.DAT\n")
+
+add_custom_command(OUTPUT ${PEKTO_MEDIUM}/ARCVAI.EXE
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PEKTO_MEDIUM}
+  COMMAND pekto-pack ${PEKTO_MEDIUM}/ARCVAI.EXE ${CMAKE_BINARY_DIR}/medium/arcvai.list
+  DEPENDS pekto-pack ${pekto_program_depends} ${pekto_shipped_files} ${PEKTO_RES}/install/mandor.INI
+          ${CMAKE_BINARY_DIR}/medium/arcvai.list
+  COMMENT "Archiv ARCVAI.EXE")
+add_custom_command(OUTPUT ${PEKTO_MEDIUM}/ARCVAA.EXE
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PEKTO_MEDIUM}
+  COMMAND pekto-pack ${PEKTO_MEDIUM}/ARCVAA.EXE ${CMAKE_BINARY_DIR}/medium/arcvaa.list
+  DEPENDS pekto-pack ${PEKTO_RES}/data/LOHNAR.DAT ${CMAKE_BINARY_DIR}/medium/arcvaa.list
+  COMMENT "Archiv ARCVAA.EXE")
+
+file(GLOB pekto_installer_resources CONFIGURE_DEPENDS ${PEKTO_RES}/install/*.rc ${PEKTO_RES}/install/agb.txt)
+file(GLOB pekto_installer_help CONFIGURE_DEPENDS ${PEKTO_RES}/help/inpekto/*)
+add_custom_target(distribution
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PEKTO_MEDIUM}/share/pekto/install ${PEKTO_MEDIUM}/share/pekto/help/inpekto
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:pekto-install> ${PEKTO_MEDIUM}/install
+  COMMAND ${CMAKE_COMMAND} -E copy ${pekto_installer_resources} ${PEKTO_MEDIUM}/share/pekto/install/
+  COMMAND ${CMAKE_COMMAND} -E copy ${pekto_installer_help} ${PEKTO_MEDIUM}/share/pekto/help/inpekto/
+  DEPENDS ${PEKTO_MEDIUM}/ARCVAI.EXE ${PEKTO_MEDIUM}/ARCVAA.EXE pekto-install
+  COMMENT "Installationsmedium in ${PEKTO_MEDIUM}")
