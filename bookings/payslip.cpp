@@ -385,6 +385,10 @@ void PayslipWriter::Finish() {
   pages_.PutText(sheet_, kContinuationRow, c::kText, "Betrag erhalten ..........", c::kTextWidth);
   pages_.Line(sheet_, kStatementRow) = Utf8ToCp437("│" + blank_row + "│");
   pages_.PutText(sheet_, kStatementRow, c::kText, "Weitere Beschäftigungsverhältnisse bestehen nicht.", 60);
+  // The rule below no longer meets the column bars of the line table.
+  for (char& ch : pages_.Line(sheet_, kStatementRow + 1)) {
+    if (static_cast<unsigned char>(ch) == 0xC1) ch = static_cast<char>(0xC4);  // "┴" -> "─"
+  }
   for (int sheet = 1; sheet <= pages_.SheetCount(); ++sheet) FillSummary(record_, pages_, sheet);
 }
 

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <iostream>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QScrollBar>
@@ -11,6 +13,7 @@
 #include <filesystem>
 
 #include "bookings/payslip.h"
+#include "bookings/print_messages.h"
 #include "bookings/sheet_printing.h"
 #include "bookings/tests/payslip_fixtures.h"
 
@@ -252,6 +255,65 @@ TEST(ScreenFont, KeepsItsPixelSizeOnLargerScreens) {
   EXPECT_DOUBLE_EQ(ScreenFontPointSize(DocumentKind::Payslip, 120), 8.0);
   EXPECT_DOUBLE_EQ(ScreenFontPointSize(DocumentKind::PayrollAccount, 96), 9.0);
   EXPECT_LT(ScreenFontPointSize(DocumentKind::AnnualSums, 144), 10.0);
+}
+
+}  // namespace
+}  // namespace pekto
+
+namespace pekto {
+namespace {
+
+// Every expected-sheet case as a PDF: its text carries the payout line
+// with the amount of the sheets. With PEKTO_SCREENSHOT_DIR the PDFs are
+// kept there, to be looked at as pages (pdftoppm).
+class PdfPages : public testing::TestWithParam<testing_support::PayslipCase> {};
+
+TEST_P(PdfPages, CarryTheSheetsAsText) {
+  const auto& c = GetParam();
+  const OutputPages pages = BuildPayslipOf(*c.record, testing_support::FixtureWageTypes(), c.from_booking_mask).pages;
+  const QByteArray dir = qgetenv("PEKTO_SCREENSHOT_DIR");
+  const std::string path = (dir.isEmpty() ? std::string(testing::TempDir()) : dir.toStdString()) + "/payslip_" +
+                           c.name + "_" + std::to_string(::getpid()) + ".pdf";
+  ASSERT_FALSE(WriteSheetsPdf(pages, path, kDefaultPrintSize).has_value());
+  const std::string text = PdfText(path);
+  const std::string payout = SheetAmount(PayslipResult(*c.record).employee.payout);
+  const auto line = text.find("Auszahlung");
+  ASSERT_NE(line, std::string::npos) << text;
+  EXPECT_NE(text.substr(line, text.find('\n', line) - line).find(payout), std::string::npos) << payout;
+  int pdf_pages = 0;
+  for (std::size_t at = text.find('\f'); at != std::string::npos; at = text.find('\f', at + 1)) ++pdf_pages;
+  EXPECT_EQ(pdf_pages, pages.SheetCount()) << "one page per sheet";
+  if (dir.isEmpty()) std::filesystem::remove(path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Viewer, PdfPages, testing::ValuesIn(testing_support::PayslipCases()),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace pekto
+
+namespace pekto {
+namespace {
+
+// Nine full sheets into a PDF; the time is reported (and bounded loosely,
+// as the sanitizer builds are slow).
+TEST(PdfTiming, NineSheetsAreWrittenQuickly) {
+  const auto record = testing_support::OrdinaryMonth();
+  OutputPages pages;
+  PayslipWriter writer(*record, pages);
+  for (int i = 1; i <= 23 * 9; ++i) {
+    writer.AddPayslipLine({"Überstunden 25 %", "03", "L", "L", Cents(2000), "2", Cents(4000 + i), "", false});
+  }
+  writer.Finish();
+  ASSERT_EQ(pages.SheetCount(), 9);
+  const std::string path = std::string(testing::TempDir()) + "/nine_" + std::to_string(::getpid()) + ".pdf";
+  QElapsedTimer timer;
+  timer.start();
+  ASSERT_FALSE(WriteSheetsPdf(pages, path, kDefaultPrintSize).has_value());
+  const qint64 ms = timer.elapsed();
+  std::cout << "nine-sheet PDF: " << ms << " ms\n";
+  EXPECT_LT(ms, 3000);
+  std::filesystem::remove(path);
 }
 
 }  // namespace
