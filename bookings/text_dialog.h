@@ -83,6 +83,8 @@ class TextDialog final : public Dialog {
   static constexpr int kHelpTopic = 254;
 
   [[nodiscard]] SheetView* View() const { return view_; }
+  [[nodiscard]] const OutputPages& Pages() const { return context_.pages; }
+  [[nodiscard]] DocumentKind Kind() const { return context_.kind; }
   [[nodiscard]] int ArchivedCount() const { return archived_; }
 
   // Prints through the print dialog; true when printed (and archived).
