@@ -36,4 +36,10 @@ struct DemoReport {
 // Writes what is missing; an existing file is left as the user has it.
 DemoReport PrepareDemoInstallation(const DosFileSystem& files, const std::filesystem::path& resource_dir);
 
+// Copies the PDF explanations the menus open ("Wesentl_Neuerun2024.pdf",
+// ...) from the first of the folders that holds them into C:\PEKTO, where
+// they are missing.
+void CopyDemoDocuments(const DosFileSystem& files, const std::vector<std::filesystem::path>& folders,
+                       DemoReport& report);
+
 }  // namespace pekto

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   const auto resources =
       pekto::FindResourceDirectory(env, program.parent_path(), std::filesystem::path(PEKTO_SOURCE_DIR) / "resources");
   const pekto::DosFileSystem files(*root);
-  const pekto::DemoReport report = pekto::PrepareDemoInstallation(files, resources);
+  pekto::DemoReport report = pekto::PrepareDemoInstallation(files, resources);
+  pekto::CopyDemoDocuments(files, {resources / "documents", std::filesystem::path(PEKTO_BUILT_DOCUMENTS)}, report);
   for (const auto& path : report.written) std::cerr << "angelegt: " << path << "\n";
   for (const auto& problem : report.problems) std::cerr << "pekto-demo: " << problem << "\n";
   if (!report.ok) return 1;

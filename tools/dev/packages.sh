@@ -1,6 +1,6 @@
 # The Debian packages the build needs; sourced by ./test and ./run.
 PEKTO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-                qt6-base-dev fonts-dejavu-core ccache poppler-utils)
+                qt6-base-dev fonts-dejavu-core ccache poppler-utils xdg-utils)
 
 pekto_install_packages() {
   local missing=()
