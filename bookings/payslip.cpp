@@ -60,6 +60,16 @@ constexpr std::string_view kPrivacyNote[] = {
     " Ihre persönlichen Daten sind für die Abrechnung mit Computer gespeichert",
     " worden (P. 26/1 BDSG).",
 };
+// The form in code page 437, converted once.
+const std::array<std::string, kForm.size()>& FormLines() {
+  static const auto lines = [] {
+    std::array<std::string, kForm.size()> converted;
+    for (std::size_t i = 0; i < kForm.size(); ++i) converted[i] = Utf8ToCp437(kForm[i]);
+    return converted;
+  }();
+  return lines;
+}
+
 constexpr int kSummaryNoteRow = 63;
 constexpr int kPrivacyRow = 64;
 constexpr int kFirstSummaryRow = 52;
@@ -338,13 +348,11 @@ PayslipWriter::PayslipWriter(const EmployeeRecord& record, OutputPages& pages) :
 
 void PayslipWriter::PresetSheet() {
   sheet_ = pages_.AddSheet();
-  for (int i = 0; i < kTableTemplate; ++i) {
-    pages_.Line(sheet_, kFormFirstRow + i) = Utf8ToCp437(kForm[static_cast<std::size_t>(i)]);
-  }
-  const std::string ruled = Utf8ToCp437(kForm[kTableTemplate]);
-  for (int row = kFirstPayslipRow; row <= kTableLastRow; ++row) pages_.Line(sheet_, row) = ruled;
-  for (std::size_t i = kTableTemplate + 1; i < kForm.size(); ++i) {
-    pages_.Line(sheet_, kTableLastRow + 1 + static_cast<int>(i) - kTableTemplate - 1) = Utf8ToCp437(kForm[i]);
+  const auto& form = FormLines();
+  for (int i = 0; i < kTableTemplate; ++i) pages_.Line(sheet_, kFormFirstRow + i) = form[static_cast<std::size_t>(i)];
+  for (int row = kFirstPayslipRow; row <= kTableLastRow; ++row) pages_.Line(sheet_, row) = form[kTableTemplate];
+  for (std::size_t i = kTableTemplate + 1; i < form.size(); ++i) {
+    pages_.Line(sheet_, kTableLastRow + 1 + static_cast<int>(i) - kTableTemplate - 1) = form[i];
   }
   pages_.Line(sheet_, kPrivacyRow) = Utf8ToCp437(kPrivacyNote[0]);
   pages_.Line(sheet_, kPrivacyRow + 1) = Utf8ToCp437(kPrivacyNote[1]);
@@ -383,7 +391,7 @@ void PayslipWriter::Finish() {
   namespace c = payslip_column;
   const std::string blank_row(kSheetWidth - 2, ' ');
   pages_.PutText(sheet_, kContinuationRow, c::kText, "Betrag erhalten ..........", c::kTextWidth);
-  pages_.Line(sheet_, kStatementRow) = Utf8ToCp437("│" + blank_row + "│");
+  pages_.Line(sheet_, kStatementRow) = "\xB3" + blank_row + "\xB3";  // "│" in code page 437
   pages_.PutText(sheet_, kStatementRow, c::kText, "Weitere Beschäftigungsverhältnisse bestehen nicht.", 60);
   // The rule below no longer meets the column bars of the line table.
   for (char& ch : pages_.Line(sheet_, kStatementRow + 1)) {
