@@ -19,6 +19,11 @@ foreach(accessory dorvel fimrel)
   endif()
 endforeach()
 string(APPEND pekto_program_members "mandor.INI\t${PEKTO_RES}/install/mandor.INI\n")
+# The explanations the menus open, built from their Markdown.
+foreach(name Wesentl_Neuerun2024 Energiepreispauschale Midijob__Bestandsschutz)
+  string(APPEND pekto_program_members "${name}.pdf\t${PEKTO_DOCUMENTS_DIR}/${name}.pdf\n")
+endforeach()
+list(APPEND pekto_program_depends pekto_documents)
 string(APPEND pekto_program_members "share/pekto/release_notes.txt\t${PEKTO_RES}/release_notes.txt\n")
 file(GLOB_RECURSE pekto_shipped RELATIVE ${PEKTO_RES} CONFIGURE_DEPENDS
      ${PEKTO_RES}/pekto/* ${PEKTO_RES}/install/*.rc ${PEKTO_RES}/install/agb.txt ${PEKTO_RES}/help/*

@@ -124,4 +124,20 @@ void LinkDemoAccessories(const DosFileSystem& files, const fs::path& program_dir
   }
 }
 
+void CopyDemoDocuments(const DosFileSystem& files, const std::vector<fs::path>& folders, DemoReport& report) {
+  for (const fs::path& folder : folders) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) continue;
+    bool any = false;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+      if (entry.path().extension() != ".pdf") continue;
+      const auto bytes = ReadWholeFile(entry.path());
+      if (!bytes) continue;
+      any = true;
+      WriteIfMissing(files, JoinDos(kInstallRoot, entry.path().filename().string()), *bytes, report);
+    }
+    if (any) return;
+  }
+}
+
 }  // namespace pekto

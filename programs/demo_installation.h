@@ -41,4 +41,10 @@ DemoReport PrepareDemoInstallation(const DosFileSystem& files, const std::filesy
 // an accessory not built, or already there, is left alone.
 void LinkDemoAccessories(const DosFileSystem& files, const std::filesystem::path& program_dir, DemoReport& report);
 
+// Copies the PDF explanations the menus open ("Wesentl_Neuerun2024.pdf",
+// ...) from the first of the folders that holds them into C:\PEKTO, where
+// they are missing.
+void CopyDemoDocuments(const DosFileSystem& files, const std::vector<std::filesystem::path>& folders,
+                       DemoReport& report);
+
 }  // namespace pekto

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   const pekto::DosFileSystem files(*root);
   pekto::DemoReport report = pekto::PrepareDemoInstallation(files, resources);
   pekto::LinkDemoAccessories(files, program.parent_path(), report);
+  pekto::CopyDemoDocuments(files, {resources / "documents", std::filesystem::path(PEKTO_BUILT_DOCUMENTS)}, report);
   for (const auto& path : report.written) std::cerr << "angelegt: " << path << "\n";
   for (const auto& problem : report.problems) std::cerr << "pekto-demo: " << problem << "\n";
   if (!report.ok) return 1;

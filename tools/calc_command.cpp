@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/checks/input_checks.h"
+#include "bookings/payslip.h"
+#include "bookings/wage_type_file.h"
 #include "calc/payroll_run.h"
 #include "platform/dos_file_system.h"
 #include "tools/json.h"
@@ -26,6 +28,8 @@ constexpr std::string_view kUsage =
     "  pekto-calc --json-lines [--explain] < eingabe.jsonl\n"
     "  pekto-calc --file PFAD [--json] [--explain]\n"
     "  pekto-calc --all ORDNER [--explain]\n"
+    "  pekto-calc --file PFAD [--bookings] --payslip text\n"
+    "  pekto-calc --file PFAD [--bookings] --payslip pdf --out DATEI.pdf\n"
     "\n"
     "Berechnet einen Abrechnungsmonat aus den Feldern der Hauptmaske, z. B.\n"
     "  pekto-calc period=0124 tax_class=1 tax_days=30 taxable_gross=3000,00\n"
@@ -37,6 +41,11 @@ constexpr std::string_view kUsage =
     "--all ORDNER  jede Mitarbeiterdatei eines Datenordners berechnen, je Datei\n"
     "              eine Zeile {\"id\": Dateiname, \"result\": {...}} oder {\"id\": ..., \"error\": ...}\n"
     "--explain     Zwischenwerte der Berechnung ausgeben\n"
+    "--payslip text|pdf  die Lohnabrechnung des Monats als Text (UTF-8) oder als\n"
+    "              PDF-Datei (--out DATEI.pdf) ausgeben, wie sie gedruckt wird\n"
+    "--bookings    der Monat wurde über die Buchungsmaske ausgewertet: die\n"
+    "              Buchungen stehen auf der Abrechnung (Lohnarten aus LOHNAR.DAT\n"
+    "              der Installation)\n"
     "--no-checks   ohne die Eingabeprüfungen der Hauptmaske rechnen\n"
     "\n"
     "Vor der Berechnung laufen die Eingabeprüfungen der Hauptmaske; die erste\n"
@@ -50,6 +59,9 @@ struct Options {
   bool checks = true;
   std::optional<std::string> file;        // --file PATH
   std::optional<std::string> all_folder;  // --all FOLDER
+  std::optional<std::string> payslip;     // --payslip text|pdf
+  std::optional<std::string> out_file;    // --out FILE.pdf
+  bool bookings = false;                  // --bookings
   std::vector<std::pair<std::string, std::string>> fields;
 };
 
@@ -59,6 +71,11 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Opt
     if (arg == "--file" || arg == "--all") {
       if (i + 1 >= args.size()) return "Nach " + arg + " fehlt der Pfad";
       (arg == "--file" ? options.file : options.all_folder) = args[++i];
+    } else if (arg == "--payslip" || arg == "--out") {
+      if (i + 1 >= args.size()) return "Nach " + arg + " fehlt " + (arg == "--out" ? "die Datei" : "text oder pdf");
+      (arg == "--payslip" ? options.payslip : options.out_file) = args[++i];
+    } else if (arg == "--bookings") {
+      options.bookings = true;
     } else if (arg == "--json") {
       options.json = true;
     } else if (arg == "--json-lines") {
@@ -267,7 +284,38 @@ std::optional<std::filesystem::path> HostPathOf(const std::string& argument, std
   return host;
 }
 
-int RunFile(const Options& options, std::ostream& out, std::ostream& err) {
+// The wage types of the installation that holds the data folder of the
+// employee file (C:\PEKTO\01\MAIER.050 -> C:\PEKTO\LOHNAR.DAT); empty when
+// there is none.
+WageTypeTable InstallationWageTypes(const std::filesystem::path& employee_file) {
+  WageTypeTable table;
+  const auto file = employee_file.parent_path().parent_path() / std::string(kWageTypeFileName);
+  if (const auto bytes = ReadWholeFile(file)) (void)ParseWageTypes(*bytes, table);
+  return table;
+}
+
+// The payslip of the stored month, built as the viewer shows it.
+int WritePayslip(const EmployeeRecord& record, const std::filesystem::path& path, const Options& options,
+                 const PdfExport& pdf, std::ostream& out, std::ostream& err) {
+  const WageTypeTable wage_types = options.bookings ? InstallationWageTypes(path) : WageTypeTable{};
+  const PayslipBuild build = BuildPayslipOf(record, wage_types, options.bookings);
+  if (build.limit_message) err << "pekto-calc: " << OneLine(*build.limit_message) << '\n';
+  if (*options.payslip == "text") {
+    out << DocumentText(build.pages);
+    return 0;
+  }
+  if (!pdf) {
+    err << "pekto-calc: PDF-Ausgabe ist in diesem Programm nicht verfügbar\n";
+    return kBadInput;
+  }
+  if (const auto failure = pdf(build.pages, *options.out_file)) {
+    err << "pekto-calc: " << *options.out_file << ": " << *failure << '\n';
+    return kBadInput;
+  }
+  return 0;
+}
+
+int RunFile(const Options& options, const PdfExport& pdf, std::ostream& out, std::ostream& err) {
   const auto path = HostPathOf(*options.file, err);
   if (!path) return kBadInput;
   auto record = std::make_unique<EmployeeRecord>();
@@ -275,6 +323,7 @@ int RunFile(const Options& options, std::ostream& out, std::ostream& err) {
     err << "pekto-calc: " << *options.file << ": " << *error << '\n';
     return kBadInput;
   }
+  if (options.payslip) return WritePayslip(*record, *path, options, pdf, out, err);
   return ReportMonth(*record, options, out, err);
 }
 
@@ -303,12 +352,22 @@ int RunAll(const Options& options, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
+                   const PdfExport& pdf) {
   Options options;
   auto error = ParseArguments(args, options);
   const int sources = (options.json_lines ? 1 : 0) + (options.file ? 1 : 0) + (options.all_folder ? 1 : 0);
   if (!error && (sources > 1 || (sources == 1 && !options.fields.empty()))) {
     error = "Felder, --json-lines, --file und --all schließen einander aus";
+  }
+  if (!error && options.payslip) {
+    if (!options.file) {
+      error = "--payslip braucht --file PFAD";
+    } else if (*options.payslip != "text" && *options.payslip != "pdf") {
+      error = "--payslip text oder --payslip pdf";
+    } else if (*options.payslip == "pdf" && !options.out_file) {
+      error = "--payslip pdf braucht --out DATEI.pdf";
+    }
   }
   if (error) {
     err << "pekto-calc: " << *error << '\n';
@@ -319,7 +378,7 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
     return 0;
   }
   if (options.json_lines) return RunJsonLines(in, out, options);
-  if (options.file) return RunFile(options, out, err);
+  if (options.file) return RunFile(options, pdf, out, err);
   if (options.all_folder) return RunAll(options, out, err);
   return RunFields(options, out, err);
 }

@@ -6,6 +6,10 @@
 //                                            the month stored in an employee file
 //   pekto-calc --all FOLDER [--explain]      every employee file of a data folder,
 //                                            one {"id": file name, "result"|"error"} per line
+//   pekto-calc --file PATH [--bookings] --payslip text
+//                                            the month's payslip sheets as UTF-8 text
+//   pekto-calc --file PATH [--bookings] --payslip pdf --out FILE.pdf
+//                                            the payslip as a PDF file
 //
 // PATH and FOLDER are DOS paths (C:\PEKTO\01\MAIER.050, through the drives
 // root of PEKTO_DRIVES) or host paths. The main mask's input checks run
@@ -14,12 +18,22 @@
 // a failing input check, a missing or damaged file).
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 
 namespace pekto {
 
-int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
+class OutputPages;
+
+// Writes the sheets as a PDF file; the German reason when it cannot. The
+// program's main passes the Qt writer, so that this command stays free of
+// Qt.
+using PdfExport = std::function<std::optional<std::string>(const OutputPages& pages, const std::string& path)>;
+
+int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err,
+                   const PdfExport& pdf = {});
 
 }  // namespace pekto

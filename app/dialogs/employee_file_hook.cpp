@@ -42,7 +42,7 @@ MaskFileCommandResult EmployeeFileCommands::Run(MaskFileCommand command, MaskFil
   const FileCommandContext files{files_, paths_, TodayAsTtmmjj()};
   ScreenUser user(dialogs_, ask_control_, context.confirm_discarding_entries);
   const FileCommandOutcome outcome = RunFileCommand(static_cast<int>(command), context.record, files, user);
-  return {outcome.refresh_mask, outcome.focus};
+  return {outcome.refresh_mask, outcome.focus, outcome.show_payslip};
 }
 
 }  // namespace pekto

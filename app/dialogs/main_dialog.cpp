@@ -9,6 +9,9 @@
 #include "app/mask/message_dialogue.h"
 #include "app/startup/accessory_launch.h"
 #include "app/startup/program_state.h"
+#include "app/checks/control_dialog_content.h"
+#include "app/dialogs/control_dialog.h"
+#include "app/dialogs/output_commands.h"
 #include "app/dialogs/results_overview_dialog.h"
 #include "bookings/account/payroll_account_dialog.h"
 #include "online/online_messages.h"
@@ -99,6 +102,7 @@ bool MainDialog::RunFileCommand(int id) {
   const MaskFileCommandResult result = file_commands_.Run(*command, file_context);
   if (result.mask_changed) ShowMask();
   if (result.focus) Focus(ControlIdOf(*result.focus));
+  if (result.show_payslip) ShowCurrentPayslip(context_, this);
   return true;
 }
 
@@ -184,6 +188,19 @@ void MainDialog::RunOtherCommand(int id) {
       OpenExplanation(
           "Midijob__Bestandsschutz.pdf",
           "Die Erlaüterungen zu den Änderungen im Niedriglohnsktor(Midijob) konnte nicht angezeigt werden !");
+      break;
+    case kCurrentPayslip:
+      ReadMask();
+      if (AskControlQuestion(Services(), ControlDialogContentOf(ControlDialogMode::PayslipOutput), this) ==
+          kControlDialogYes) {
+        ShowCurrentPayslip(context_, this);
+      }
+      break;
+    case kPayslipHistory:
+    case kAccountHistory:
+      if (ConfirmDiscardingEntries()) {
+        ShowPastDocuments(context_, id == kPayslipHistory ? DocumentKind::Payslip : DocumentKind::PayrollAccount, this);
+      }
       break;
     case kRemoteSupport:
       if (!StartRemoteAssistance(context_.programs, context_.files, SystemEnvironment()).started) {

@@ -43,6 +43,9 @@ class MainDialog final : public Dialog {
   static constexpr int kEnergyAllowanceDocument = 5730;
   static constexpr int kMidijobDocument = 5731;
   static constexpr int kRemoteSupport = 5427;
+  static constexpr int kCurrentPayslip = 288;
+  static constexpr int kPayslipHistory = 5661;
+  static constexpr int kAccountHistory = 5662;
 
   // The 60 controls into the record's mask texts, and back.
   void ReadMask();

@@ -39,6 +39,7 @@ struct MaskFileCommandContext {
 struct MaskFileCommandResult {
   bool mask_changed = false;       // show record.mask_fields again
   std::optional<MaskField> focus;  // the field that gets the focus afterwards
+  bool show_payslip = false;       // a save's payslip question was answered Yes
 };
 
 class MainMaskFileCommands {

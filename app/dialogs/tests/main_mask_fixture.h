@@ -43,6 +43,7 @@ class RecordingFileCommands final : public MainMaskFileCommands {
     if (command == MaskFileCommand::Save) {
       context.record.saved_mask_fields = context.record.mask_fields;
       context.record.modified = false;
+      if (save_shows_payslip) return {false, std::nullopt, true};
     }
     if (command == MaskFileCommand::LoadComplete) {
       if (!context.confirm_discarding_entries()) return {};
@@ -56,6 +57,7 @@ class RecordingFileCommands final : public MainMaskFileCommands {
   std::vector<MaskFileCommand> commands;
   std::vector<MaskFields> masks;
   MaskFields loaded;
+  bool save_shows_payslip = false;  // the user answers Yes to the payslip question
 };
 
 // Answers what opens modally while a command runs: each popup menu with
