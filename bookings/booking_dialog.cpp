@@ -1,6 +1,7 @@
 #include "bookings/booking_dialog.h"
 
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -161,7 +162,11 @@ void BookingDialog::ShowEditLine(const BookingRow& line) {
 void BookingDialog::OnFieldFocused(int id) {
   const int left = last_field_;
   last_field_ = id;
-  if (left == kEditLine + col::kWageType && id != left) TakeOverFromNumberField();
+  const int number_field = kEditLine + col::kWageType;
+  // The focus goes back once the move to the other field is over.
+  if (left == number_field && id != left && !TakeOverFromNumberField()) {
+    QMetaObject::invokeMethod(this, [this, number_field] { Focus(number_field); }, Qt::QueuedConnection);
+  }
 }
 
 // Leaving the wage type number: an unknown number is refused and cleared;
@@ -175,7 +180,7 @@ bool BookingDialog::TakeOverFromNumberField() {
   if (wage_type == nullptr) {
     ShowDialogMessage(Services().messages, UnknownWageTypeMessage());
     SetText(field, "");
-    Focus(field);
+    if (last_field_ == field) Focus(field);
     return false;
   }
   OfferWageType(*wage_type);

@@ -33,6 +33,7 @@ class MainDialog final : public Dialog {
   static constexpr int kKeyboardHelp = 274;
   static constexpr int kBookingMask = 280;
   static constexpr int kPayrollAccount = 4096;
+  static constexpr int kWageTypeFile = 290;
   static constexpr int kCalculator = 4359;
   static constexpr int kCalendar = 264;
   static constexpr int kWithoutBookingMask = 5413;
@@ -69,6 +70,8 @@ class MainDialog final : public Dialog {
   void SetCalcMode(std::string_view mode);
   void ShowCalcMode();
   void OpenBookingMaskChecked();
+  void OpenBookingMask();
+  void OpenWageTypeFile();
   void ClearMask();
   void LeaveToStartMask();
   bool ConfirmDiscardingEntries();
@@ -82,6 +85,8 @@ class MainDialog final : public Dialog {
   MainMaskFileCommands no_file_commands_;
   MainMaskFileCommands& file_commands_;
   HeldKeyWatcher f1_;
+  // The bookings were evaluated and the calculation waits for RETURN.
+  bool bookings_evaluated_ = false;
 };
 
 }  // namespace pekto
