@@ -248,15 +248,21 @@ void MainDialog::Calculate() {
   if (CalcModeOf(state) == kCalcAfterBookingMask) {
     settings.bookings = BookedWageTypes(state.record.booking_table, state.wage_types);
   }
-  bookings_evaluated_ = false;
   const MaskCalculation outcome = CalculateMask(state.record, Services().messages, settings);
   ShowMask();
   if (!outcome.calculated) {
     Focus(ControlIdOf(outcome.focus.value_or(field)));
-    // "Möchten Sie die Energiepauschale noch buchen ?" Yes: to the bookings.
+    // A field of the main mask to mend keeps the evaluated bookings for the
+    // next RETURN; a booking to mend leads to the booking mask again, and
+    // "Möchten Sie die Energiepauschale noch buchen ?" Yes goes there now.
+    if (outcome.stopped_by && *outcome.stopped_by != InputWarningId::FlatTaxLimitExceeded &&
+        *outcome.stopped_by != InputWarningId::FlatTaxWithSocialInsurance) {
+      bookings_evaluated_ = false;
+    }
     if (outcome.stopped_by == InputWarningId::EnergyAllowanceNotBooked) SendCommand(kBookingMask);
     return;
   }
+  bookings_evaluated_ = false;
   if (outcome.show_overview && outcome.result) ShowResults(*outcome.result);
 }
 

@@ -273,6 +273,12 @@ TEST(EvaluateBookings, SumsAreExactToTheCent) {
   EXPECT_EQ(record->mask_fields[F::GrossTotal], "0,30");
 }
 
+TEST(EvaluateBookings, RightAlignedDaysReadAsTheirNumber) {
+  EXPECT_EQ(IntegerOrZero(" 30"), 30);
+  EXPECT_EQ(IntegerOrZero("  7"), 7);
+  EXPECT_EQ(IntegerOrZero("   "), 0);
+}
+
 TEST(BookedWageTypes, NamesTheLinesByTheirWageTypes) {
   WageTypeTable table;
   table.rows[0] = {"01", "12", "EG-Pauschale (Steuerklasse)", "1", "2", "4", "", "", "", ""};
