@@ -50,6 +50,7 @@ std::optional<KeyList> KeyListOfColumn(int column) {
 WageTypeDialog::WageTypeDialog(DialogServices& services, WageTypeEditorContext context, QWidget* parent)
     : Dialog(services, "CombDialog", parent), context_(std::move(context)) {
   if (!IsBuilt()) return;
+  LoadWageTypes(context_.files, context_.path, context_.table);  // the file as it is now
   SetUpFields();
   if (auto* bar = qobject_cast<QScrollBar*>(Control(kScrollBar))) {
     bar->setRange(0, kMaxWageTypes - kVisibleRows);

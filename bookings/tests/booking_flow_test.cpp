@@ -9,6 +9,7 @@
 #include "app/dialogs/tests/main_mask_fixture.h"
 #include "app/mask/results_overview.h"
 #include "bookings/booking_dialog.h"
+#include "bookings/wage_type_dialog.h"
 #include "record/annual_block.h"
 #include "record/booking_slots.h"
 
@@ -169,6 +170,19 @@ TEST_F(BookingFlowTest, AOneOffPaymentOfAnotherYearAsksToCheckTheExpectedIncomeF
   Press(Qt::Key_Return);
   EXPECT_EQ(responder_.dialogs_handled, 2);
   EXPECT_FALSE(tax.empty());
+}
+
+TEST_F(BookingFlowTest, LohnartendateiOpensTheEditorOverTheInstallationsWageTypes) {
+  Open();
+  std::string first;
+  responder_.HandleDialog([&first](QWidget& widget) {
+    auto& editor = dynamic_cast<WageTypeDialog&>(widget);
+    first = editor.Text(WageTypeDialog::CellId(0, wage_column::kName));
+    editor.SendCommand(kIdCancel);
+  });
+  dialog_->MenuActions(MainDialog::kWageTypeFile).front()->trigger();
+  EXPECT_EQ(responder_.dialogs_handled, 1);
+  EXPECT_EQ(first, "Gehalt");
 }
 
 }  // namespace
