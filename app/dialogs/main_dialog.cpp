@@ -97,6 +97,7 @@ bool MainDialog::RunFileCommand(int id) {
   ReadMask();
   MaskFileCommandContext file_context{context_.state.record, [this] { return ConfirmDiscardingEntries(); }};
   const MaskFileCommandResult result = file_commands_.Run(*command, file_context);
+  if (result.mask_changed) bookings_evaluated_ = false;  // another month: its bookings are evaluated anew
   if (result.mask_changed) ShowMask();
   if (result.focus) Focus(ControlIdOf(*result.focus));
   return true;
@@ -349,6 +350,7 @@ void MainDialog::OpenBookingMaskChecked() {
 void MainDialog::ClearMask() {
   if (!ConfirmDiscardingEntries()) return;
   ClearRecord(context_.state.record);
+  bookings_evaluated_ = false;
   ShowMask();
   Focus(ControlIdOf(MaskField::BirthDate));
 }
