@@ -63,6 +63,7 @@ std::optional<Cents> ParseAmount(std::string_view text) {
 Cents AmountOrZero(std::string_view text) { return ParseAmount(text).value_or(Cents(0)); }
 
 std::int64_t IntegerOrZero(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);  // right-aligned day counts (" 30")
   if (text.empty() || text.size() > 15) return 0;
   std::int64_t value = 0;
   for (const char c : text) {

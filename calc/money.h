@@ -65,7 +65,8 @@ inline void PrintTo(const Cents& value, std::ostream* os) { *os << value.Value()
 [[nodiscard]] std::optional<Cents> ParseAmount(std::string_view text);
 // The engine's reading of an amount text: what is not an amount counts 0.
 [[nodiscard]] Cents AmountOrZero(std::string_view text);
-// Whole number from a text of digits (days, keys, years); else 0.
+// Whole number from a text of digits (days, keys, years), leading blanks
+// skipped (" 30", as the booking evaluation writes day counts); else 0.
 [[nodiscard]] std::int64_t IntegerOrZero(std::string_view text);
 
 // "1234,56", "-0,05"; always two decimals.

@@ -1,5 +1,6 @@
 #include "tools/calc_command.h"
 
+#include <cctype>
 #include <filesystem>
 #include <istream>
 #include <memory>
@@ -8,9 +9,11 @@
 #include <vector>
 
 #include "app/checks/input_checks.h"
+#include "bookings/booking_evaluation.h"
 #include "bookings/payslip.h"
 #include "bookings/wage_type_file.h"
 #include "calc/payroll_run.h"
+#include "platform/atomic_file.h"
 #include "platform/dos_file_system.h"
 #include "tools/json.h"
 #include "tools/mask_input.h"
@@ -28,6 +31,7 @@ constexpr std::string_view kUsage =
     "  pekto-calc --json-lines [--explain] < eingabe.jsonl\n"
     "  pekto-calc --file PFAD [--json] [--explain]\n"
     "  pekto-calc --all ORDNER [--explain]\n"
+    "  pekto-calc --file PFAD --bookings [--json]   (ebenso --all ORDNER --bookings)\n"
     "  pekto-calc --file PFAD [--bookings] --payslip text\n"
     "  pekto-calc --file PFAD [--bookings] --payslip pdf --out DATEI.pdf\n"
     "\n"
@@ -43,10 +47,10 @@ constexpr std::string_view kUsage =
     "--explain     Zwischenwerte der Berechnung ausgeben\n"
     "--payslip text|pdf  die Lohnabrechnung des Monats als Text (UTF-8) oder als\n"
     "              PDF-Datei (--out DATEI.pdf) ausgeben, wie sie gedruckt wird\n"
-    "--bookings    der Monat wurde über die Buchungsmaske ausgewertet: die\n"
-    "              Buchungen stehen auf der Abrechnung (Lohnarten aus LOHNAR.DAT\n"
-    "              der Installation)\n"
     "--no-checks   ohne die Eingabeprüfungen der Hauptmaske rechnen\n"
+    "--bookings    mit --file/--all: zuerst die Buchungen der Datei auswerten\n"
+    "              (Lohnarten aus LOHNAR.DAT des Installationsordners); mit\n"
+    "              --payslip stehen die Buchungen auf der Abrechnung\n"
     "\n"
     "Vor der Berechnung laufen die Eingabeprüfungen der Hauptmaske; die erste\n"
     "fehlgeschlagene Prüfung beendet den Aufruf mit Rückgabewert 2.\n";
@@ -57,11 +61,11 @@ struct Options {
   bool explain = false;
   bool help = false;
   bool checks = true;
+  bool bookings = false;  // --bookings: evaluate the stored booking lines first
   std::optional<std::string> file;        // --file PATH
   std::optional<std::string> all_folder;  // --all FOLDER
   std::optional<std::string> payslip;     // --payslip text|pdf
   std::optional<std::string> out_file;    // --out FILE.pdf
-  bool bookings = false;                  // --bookings
   std::vector<std::pair<std::string, std::string>> fields;
 };
 
@@ -103,9 +107,18 @@ struct Checked {
   std::vector<DialogMessage> warnings;
 };
 
-Checked CheckMask(const EmployeeRecord& record) {
+// The evaluated bookings of a month calculated with --bookings: the booked
+// wage types for the checks and the fields the evaluation wrote.
+struct EvaluatedBookings {
+  std::vector<BookedWageType> booked;
+  std::string fields_json;  // {"gross_total":"3000,00",...}
+};
+
+Checked CheckMask(const EmployeeRecord& record, const std::optional<EvaluatedBookings>& bookings = std::nullopt) {
   const YearParameters params = LoadYearParameters(YearParameterInputsOf(record.mask_fields));
-  const CheckOutcome outcome = RunInputChecks(CheckInputs{record.mask_fields, params}, ContinuingAnswer);
+  CheckInputs inputs{record.mask_fields, params};
+  if (bookings) inputs.bookings = bookings->booked;
+  const CheckOutcome outcome = RunInputChecks(inputs, ContinuingAnswer);
   Checked checked;
   if (outcome.failure) {
     checked.refusal = outcome.failure->message;
@@ -181,8 +194,9 @@ std::string JsonList(const std::vector<std::string>& texts) {
 // The output line of one employee-month: the main mask's checks (their
 // refusal is an error object with the field), then the result with the
 // warnings that were answered and the working values when asked.
-std::string CalculatedLine(const std::string& id_json, EmployeeRecord& record, const Options& options, bool& failed) {
-  const Checked checked = options.checks ? CheckMask(record) : Checked{};
+std::string CalculatedLine(const std::string& id_json, EmployeeRecord& record, const Options& options, bool& failed,
+                           const std::optional<EvaluatedBookings>& bookings = std::nullopt) {
+  const Checked checked = options.checks ? CheckMask(record, bookings) : Checked{};
   JsonWriter w;
   w.BeginObject();
   w.Raw("id", id_json);
@@ -197,6 +211,7 @@ std::string CalculatedLine(const std::string& id_json, EmployeeRecord& record, c
   }
   const PayrollResult result = Calculate(record, options.explain);
   w.Raw("result", ResultJson(result));
+  if (bookings) w.Raw("evaluated", bookings->fields_json);
   if (!checked.warnings.empty()) {
     std::vector<std::string> texts;
     for (const DialogMessage& warning : checked.warnings) texts.push_back(warning.Text());
@@ -251,8 +266,9 @@ int RunJsonLines(std::istream& in, std::ostream& out, const Options& options) {
 
 // One month on standard output: the checks' refusal ends the call, the
 // warnings are reported, then the table or JSON.
-int ReportMonth(EmployeeRecord& record, const Options& options, std::ostream& out, std::ostream& err) {
-  const Checked checked = options.checks ? CheckMask(record) : Checked{};
+int ReportMonth(EmployeeRecord& record, const Options& options, std::ostream& out, std::ostream& err,
+                const std::optional<EvaluatedBookings>& bookings = std::nullopt) {
+  const Checked checked = options.checks ? CheckMask(record, bookings) : Checked{};
   if (checked.refusal) {
     err << "pekto-calc: Feld " << checked.field << ": " << OneLine(*checked.refusal) << '\n';
     return kBadInput;
@@ -260,8 +276,43 @@ int ReportMonth(EmployeeRecord& record, const Options& options, std::ostream& ou
   for (const DialogMessage& warning : checked.warnings) err << "pekto-calc: " << OneLine(warning) << '\n';
   const PayrollResult result = Calculate(record, options.explain);
   if (options.explain) WriteExplanation(options.json ? err : out, result);
-  out << (options.json ? ResultJson(result) + "\n" : ResultTable(result));
+  if (options.json && bookings) {
+    std::string json = ResultJson(result);
+    json.insert(json.size() - 1, ",\"evaluated\":" + bookings->fields_json);
+    out << json << '\n';
+  } else {
+    out << (options.json ? ResultJson(result) + "\n" : ResultTable(result));
+  }
   return 0;
+}
+
+// LOHNAR.DAT of the installation whose data folder holds the employee file
+// (C:\PEKTO\01\MAIER.050 -> C:\PEKTO\LOHNAR.DAT), found without regard to
+// case; an empty table when there is none.
+WageTypeTable InstallationWageTypes(const std::filesystem::path& employee_file) {
+  WageTypeTable table;
+  const std::filesystem::path installation = employee_file.parent_path().parent_path();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(installation, error)) {
+    std::string name = entry.path().filename().string();
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (name != kWageTypeFileName) continue;
+    if (const auto bytes = ReadWholeFile(entry.path())) ParseWageTypes(*bytes, table);
+    break;
+  }
+  return table;
+}
+
+// EvaluateBookings over the stored lines, as "Programmausführung
+// fortsetzen" does before RETURN.
+EvaluatedBookings EvaluateStoredBookings(EmployeeRecord& record, const std::filesystem::path& employee_file) {
+  const WageTypeTable wage_types = InstallationWageTypes(employee_file);
+  const BookingEvaluation evaluation = EvaluateBookings(record);
+  JsonWriter w;
+  w.BeginObject();
+  for (const auto& [field, text] : evaluation.written) w.String(SpecOf(field).name, text);
+  w.EndObject();
+  return {BookedWageTypes(record.booking_table, wage_types), w.Text()};
 }
 
 int RunFields(const Options& options, std::ostream& out, std::ostream& err) {
@@ -282,16 +333,6 @@ std::optional<std::filesystem::path> HostPathOf(const std::string& argument, std
   auto host = HostPathOfArgument(files, argument);
   if (!host) err << "pekto-calc: " << argument << ": kein Laufwerksordner für diesen Pfad (PEKTO_DRIVES)\n";
   return host;
-}
-
-// The wage types of the installation that holds the data folder of the
-// employee file (C:\PEKTO\01\MAIER.050 -> C:\PEKTO\LOHNAR.DAT); empty when
-// there is none.
-WageTypeTable InstallationWageTypes(const std::filesystem::path& employee_file) {
-  WageTypeTable table;
-  const auto file = employee_file.parent_path().parent_path() / std::string(kWageTypeFileName);
-  if (const auto bytes = ReadWholeFile(file)) (void)ParseWageTypes(*bytes, table);
-  return table;
 }
 
 // The payslip of the stored month, built as the viewer shows it.
@@ -323,8 +364,10 @@ int RunFile(const Options& options, const PdfExport& pdf, std::ostream& out, std
     err << "pekto-calc: " << *options.file << ": " << *error << '\n';
     return kBadInput;
   }
+  std::optional<EvaluatedBookings> bookings;
+  if (options.bookings) bookings = EvaluateStoredBookings(*record, *path);
   if (options.payslip) return WritePayslip(*record, *path, options, pdf, out, err);
-  return ReportMonth(*record, options, out, err);
+  return ReportMonth(*record, options, out, err, bookings);
 }
 
 int RunAll(const Options& options, std::ostream& out, std::ostream& err) {
@@ -343,7 +386,9 @@ int RunAll(const Options& options, std::ostream& out, std::ostream& err) {
     if (auto load_error = LoadStoredMonthFile(*folder / name, *record)) {
       out << ErrorLine(id, *load_error) << '\n';
     } else {
-      out << CalculatedLine(id, *record, options, failed) << '\n';
+      std::optional<EvaluatedBookings> bookings;
+      if (options.bookings) bookings = EvaluateStoredBookings(*record, *folder / name);
+      out << CalculatedLine(id, *record, options, failed, bookings) << '\n';
     }
     any_failed = any_failed || failed;
   }
@@ -368,6 +413,9 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
     } else if (*options.payslip == "pdf" && !options.out_file) {
       error = "--payslip pdf braucht --out DATEI.pdf";
     }
+  }
+  if (!error && options.bookings && !options.file && !options.all_folder) {
+    error = "--bookings gilt nur mit --file oder --all";
   }
   if (error) {
     err << "pekto-calc: " << *error << '\n';

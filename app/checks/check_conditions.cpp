@@ -44,7 +44,9 @@ bool AllDigits(std::string_view text) {
 
 // Days, months and years are digits only, as the engine reads them; 0 when
 // empty, nothing for anything else (also blanks).
+// Day counts of the booking evaluation stand right-aligned (" 30").
 std::optional<int> Count(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   if (text.empty()) return 0;
   if (text.size() > 6) return std::nullopt;
   int value = 0;

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 
+#include "bookings/wage_type_editing.h"
 #include "ui/widget_factory.h"
 #include "ui/windows.h"
 
@@ -38,6 +39,18 @@ std::optional<std::size_t> ShowSelectionList(DialogServices& services, Selection
   BestDialog dialog(services, mode, entries, parent);
   if (ShowModalDialog(dialog) != kIdOk) return std::nullopt;
   return dialog.Chosen();
+}
+
+std::optional<std::size_t> ChooseWageType(DialogServices& services, const WageTypeTable& table, QWidget* parent) {
+  return ShowSelectionList(services, SelectionMode::WageTypes, WageTypeSelectionEntries(table), parent);
+}
+
+std::optional<std::size_t> ChooseEmployer(DialogServices& services, const std::vector<EmployerEntry>& employers,
+                                          QWidget* parent) {
+  std::vector<std::string> entries;
+  entries.reserve(employers.size());
+  for (const EmployerEntry& employer : employers) entries.push_back(EmployerDisplayText(employer));
+  return ShowSelectionList(services, SelectionMode::Employers, entries, parent);
 }
 
 }  // namespace pekto

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/files/employee_files.h"
 #include "app/files/selection_list.h"
+#include "bookings/wage_type_file.h"
 #include "ui/dialog.h"
 
 namespace pekto {
@@ -35,5 +37,14 @@ class BestDialog final : public Dialog {
 // nothing when cancelled or when the template is missing.
 [[nodiscard]] std::optional<std::size_t> ShowSelectionList(DialogServices& services, SelectionMode mode,
                                                            const std::vector<std::string>& entries, QWidget* parent);
+
+// The two lists of the booking mask: "Vorhandene Lohnarten laden" (number
+// and name of each wage type, the index of the table row chosen) and
+// "Vorhandene Arbeitgeber laden" (the employers of AG.DAT by name, street
+// and place, the index of the entry chosen).
+[[nodiscard]] std::optional<std::size_t> ChooseWageType(DialogServices& services, const WageTypeTable& table,
+                                                        QWidget* parent);
+[[nodiscard]] std::optional<std::size_t> ChooseEmployer(DialogServices& services,
+                                                        const std::vector<EmployerEntry>& employers, QWidget* parent);
 
 }  // namespace pekto

@@ -15,6 +15,10 @@
 #include "app/dialogs/results_overview_dialog.h"
 #include "bookings/account/payroll_account_dialog.h"
 #include "online/online_messages.h"
+#include "app/files/employee_files.h"
+#include "bookings/booking_dialog.h"
+#include "bookings/wage_type_dialog.h"
+#include "record/booking_slots.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
 #include "platform/remote_assistance.h"
@@ -100,6 +104,7 @@ bool MainDialog::RunFileCommand(int id) {
   ReadMask();
   MaskFileCommandContext file_context{context_.state.record, [this] { return ConfirmDiscardingEntries(); }};
   const MaskFileCommandResult result = file_commands_.Run(*command, file_context);
+  if (result.mask_changed) bookings_evaluated_ = false;  // another month: its bookings are evaluated anew
   if (result.mask_changed) ShowMask();
   if (result.focus) Focus(ControlIdOf(*result.focus));
   if (result.show_payslip) ShowCurrentPayslip(context_, this);
@@ -149,7 +154,12 @@ bool MainDialog::RunHelpCommand(int id) {
 void MainDialog::RunOtherCommand(int id) {
   switch (id) {
     case kCalculate:
-      Calculate();
+      // After the booking mask, RETURN leads through the booking mask.
+      if (CalcModeOf(context_.state) == kCalcAfterBookingMask && !bookings_evaluated_) {
+        OpenBookingMaskChecked();
+      } else {
+        Calculate();
+      }
       break;
     case kWithoutBookingMask:
     case kAfterBookingMask:
@@ -159,8 +169,10 @@ void MainDialog::RunOtherCommand(int id) {
       OpenBookingMaskChecked();
       break;
     case kBookingMask:
-      ReadMask();
-      CopyMaskToRecord(context_.state.record);
+      OpenBookingMask();
+      break;
+    case kWageTypeFile:
+      OpenWageTypeFile();
       break;
     case kPayrollAccount:
       OpenPayrollAccountOfMask();
@@ -259,12 +271,25 @@ void MainDialog::Calculate() {
   ReadMask();
   ProgramState& state = context_.state;
   state.calculation.rejected = false;
-  const MaskCalculation outcome = CalculateMask(state.record, Services().messages);
+  CalculationSettings settings;
+  if (CalcModeOf(state) == kCalcAfterBookingMask) {
+    settings.bookings = BookedWageTypes(state.record.booking_table, state.wage_types);
+  }
+  const MaskCalculation outcome = CalculateMask(state.record, Services().messages, settings);
   ShowMask();
   if (!outcome.calculated) {
     Focus(ControlIdOf(outcome.focus.value_or(field)));
+    // A field of the main mask to mend keeps the evaluated bookings for the
+    // next RETURN; a booking to mend leads to the booking mask again, and
+    // "Möchten Sie die Energiepauschale noch buchen ?" Yes goes there now.
+    if (outcome.stopped_by && *outcome.stopped_by != InputWarningId::FlatTaxLimitExceeded &&
+        *outcome.stopped_by != InputWarningId::FlatTaxWithSocialInsurance) {
+      bookings_evaluated_ = false;
+    }
+    if (outcome.stopped_by == InputWarningId::EnergyAllowanceNotBooked) SendCommand(kBookingMask);
     return;
   }
+  bookings_evaluated_ = false;
   if (outcome.show_overview && outcome.result) ShowResults(*outcome.result);
 }
 
@@ -295,6 +320,43 @@ void MainDialog::ShowCalcMode() {
   CheckMenuItem(kAfterBookingMask, !without_booking_mask);
   EnableMenuItem(kShowYearFigures, without_booking_mask);
   EnableMenuItem(kRemoveYearFigures, without_booking_mask);
+  for (const MaskFieldSpec& spec : kMaskFieldTable) {
+    const auto field = static_cast<MaskField>(spec.number);
+    if (IsBookedIncomeField(field)) SetReadOnly(ControlIdOf(field), !without_booking_mask);
+  }
+}
+
+// "&Buchungsmaske": the mask into the record, the wage types read again,
+// the booking mask; after "Programmausführung fortsetzen" the evaluated
+// month on the mask and the calculation, unless the evaluation asks to
+// check the expected annual income first.
+void MainDialog::OpenBookingMask() {
+  ReadMask();
+  ProgramState& state = context_.state;
+  CopyMaskToRecord(state.record);
+  if (!state.paths.drive.empty()) LoadWageTypes(context_.files, state.paths.File(kWageTypeFileName), state.wage_types);
+  BookingMaskContext booking{state.record, state.wage_types, {}, state.paths.File(kMainHelpFile), {}, {}};
+  booking.employers = ReadEmployerList(context_.files, DataFilePath(state.paths, kEmployerListName)).entries;
+  booking.open_document = [this](std::string_view document) {
+    return context_.documents.Open(context_.state.paths.File(document));
+  };
+  const auto evaluation = pekto::OpenBookingMask(Services(), std::move(booking), this);
+  ShowMask();
+  if (!evaluation) return;
+  state.calculation.started_from_booking_mask = true;
+  bookings_evaluated_ = true;
+  if (evaluation->check_expected_income) {
+    Focus(ControlIdOf(MaskField::ExpectedAnnualIncome));
+    return;
+  }
+  Calculate();
+}
+
+void MainDialog::OpenWageTypeFile() {
+  const InstallPaths& paths = context_.state.paths;
+  OpenWageTypeEditor(Services(),
+                     {context_.state.wage_types, context_.files, paths.File(kWageTypeFileName), paths.File(kMainHelpFile)},
+                     this);
 }
 
 // Button 8914: the two checks before the booking mask. The booking mask
@@ -330,6 +392,7 @@ void MainDialog::OpenPayrollAccountOfMask() {
 void MainDialog::ClearMask() {
   if (!ConfirmDiscardingEntries()) return;
   ClearRecord(context_.state.record);
+  bookings_evaluated_ = false;
   ShowMask();
   Focus(ControlIdOf(MaskField::BirthDate));
 }

@@ -34,6 +34,7 @@ class MainDialog final : public Dialog {
   static constexpr int kKeyboardHelp = 274;
   static constexpr int kBookingMask = 280;
   static constexpr int kPayrollAccount = 4096;
+  static constexpr int kWageTypeFile = 290;
   static constexpr int kCalculator = 4359;
   static constexpr int kCalendar = 264;
   static constexpr int kWithoutBookingMask = 5413;
@@ -74,6 +75,8 @@ class MainDialog final : public Dialog {
   void ShowCalcMode();
   void OpenBookingMaskChecked();
   void OpenPayrollAccountOfMask();
+  void OpenBookingMask();
+  void OpenWageTypeFile();
   void ClearMask();
   void LeaveToStartMask();
   bool ConfirmDiscardingEntries();
@@ -87,6 +90,8 @@ class MainDialog final : public Dialog {
   MainMaskFileCommands no_file_commands_;
   MainMaskFileCommands& file_commands_;
   HeldKeyWatcher f1_;
+  // The bookings were evaluated and the calculation waits for RETURN.
+  bool bookings_evaluated_ = false;
 };
 
 }  // namespace pekto

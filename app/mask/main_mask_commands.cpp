@@ -82,11 +82,25 @@ std::optional<DialogMessage> ChangeCalcMode(ProgramState& state, const DosFileSy
 }
 
 void FillMaskForCalcMode(EmployeeRecord& record, std::string_view mode) {
+  (void)mode;  // either mode shows every text; after the booking mask the evaluation overwrites the booked ones
   CopyMaskToRecord(record);
-  for (const MaskFieldSpec& spec : kMaskFieldTable) {
-    const bool emptied = mode == kCalcAfterBookingMask && IsIncomeSlot(spec.slot);
-    record.mask_fields.AtNumber(spec.number) =
-        emptied ? std::string() : record.month_record[static_cast<std::size_t>(spec.slot)];
+}
+
+bool IsBookedIncomeField(MaskField field) {
+  switch (field) {
+    case F::GrossTotal:
+    case F::TaxDays:
+    case F::TaxableGross:
+    case F::SvDays:
+    case F::SvGross:
+    case F::SvOneOff:
+    case F::TaxableOther:
+    case F::PensionInCurrent:
+    case F::PensionInOther:
+    case F::GarnishIncome:
+      return true;
+    default:
+      return false;
   }
 }
 

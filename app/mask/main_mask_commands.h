@@ -42,10 +42,13 @@ inline constexpr std::string_view kCalcAfterBookingMask = "0";
 [[nodiscard]] std::optional<DialogMessage> ChangeCalcMode(ProgramState& state, const DosFileSystem& files,
                                                           std::string_view mode);
 
-// The mask after a change of mode, filled from the record: the texts on the
-// screen are kept in the record first; after the booking mask the income
-// fields stay empty on the mask (the booking evaluation fills them). The
-// bookings and the saved copy are not touched.
+// The mask after a change of mode: the texts on the screen are kept in the
+// record, and no typed amount is lost by a change of mode. After the
+// booking mask the booked income fields are shown read-only (the
+// evaluation fills them); switching back makes them editable with their
+// texts. The bookings and the saved copy are not touched.
 void FillMaskForCalcMode(EmployeeRecord& record, std::string_view mode);
+// The fields the booking evaluation fills from the booking lines.
+[[nodiscard]] bool IsBookedIncomeField(MaskField field);
 
 }  // namespace pekto

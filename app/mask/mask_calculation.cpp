@@ -68,6 +68,7 @@ MaskCalculation CalculateMask(EmployeeRecord& record, MessageBoxes& boxes, const
   }
   if (checked.stopped_by) {
     outcome.focus = checked.stopped_by->focus;
+    outcome.stopped_by = checked.stopped_by->id;
     return outcome;
   }
   if (NeedsYearFigures(record.mask_fields)) {

@@ -31,6 +31,8 @@ struct MaskCalculation {
   // nothing keeps it in the current field.
   std::optional<MaskField> focus;
   std::optional<PayrollResult> result;
+  // The warning whose answer stopped the run.
+  std::optional<InputWarningId> stopped_by;
   // False when the user answered No to the March-clause question.
   bool show_overview = false;
 };

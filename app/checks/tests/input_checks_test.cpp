@@ -168,7 +168,7 @@ const std::vector<TripCase> kTripCases = {
     {"FlatTaxWithTaxNetWage", 78, FlatTax({{F::NetWageAgreement, "4"}})},
     {"TaxDaysMissing", 79, {{F::TaxDays, ""}}},
     {"TaxDays31", 80, {{F::TaxDays, "31"}}},
-    {"TaxDaysRightAligned", 80, {{F::TaxDays, " 30"}}},
+    {"TaxDaysRightAligned", 80, {{F::TaxDays, " 31"}}},
     {"SvDaysMissing", 81, {{F::SvDays, "0"}}},
     {"SvDays45", 82, {{F::SvDays, "45"}}},
     {"GleitzoneForAYear", 83, {{F::SvAttributeKey, "3"}, {F::SvDays, "360"}}},
@@ -292,7 +292,8 @@ TEST(InputChecks, OldProtectionKeyNamesTheKey) {
 }
 
 TEST(InputChecks, TaxDaysBelowThirtyOrAMonthOrAYear) {
-  for (const std::string_view days : {"1", "29", "30", "360"}) {
+  // " 30": the booking evaluation writes the days right-aligned.
+  for (const std::string_view days : {"1", "29", "30", "360", " 30", "  7"}) {
     EXPECT_EQ(Failing({{F::TaxDays, days}}), std::vector<int>{}) << days;
   }
   for (const std::string_view days : {"31", "359", "361", "3a"}) {

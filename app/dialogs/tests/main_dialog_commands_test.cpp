@@ -84,13 +84,18 @@ TEST_F(MainMaskTest, TheCalculationModeIsStoredAndGreysTheYearFigureCommands) {
   EXPECT_FALSE(dialog_->MenuActions(MainDialog::kWithoutBookingMask).front()->isChecked());
   EXPECT_FALSE(dialog_->MenuActions(MainDialog::kShowYearFigures).front()->isEnabled());
   EXPECT_FALSE(dialog_->MenuActions(MainDialog::kRemoveYearFigures).front()->isEnabled());
-  EXPECT_EQ(TextOf(F::TaxableGross), "");
+  // The typed amounts stay, read-only while the bookings fill them.
+  EXPECT_EQ(TextOf(F::TaxableGross), "3000,00");
+  EXPECT_TRUE(Edit(F::TaxableGross)->isReadOnly());
+  EXPECT_FALSE(Edit(F::GarnishClaims)->isReadOnly());
   EXPECT_EQ(TextOf(F::FileName), "MAIER");
   Press(Qt::Key_F6);  // greyed: not run
   EXPECT_TRUE(file_commands_.commands.empty());
   dialog_->MenuActions(MainDialog::kWithoutBookingMask).front()->trigger();
   EXPECT_EQ(ReadSystemFile(installation_.files, "C:\\PEKTO\\LODAT2.SYS").file.CalcMode(), "1");
   EXPECT_TRUE(dialog_->MenuActions(MainDialog::kShowYearFigures).front()->isEnabled());
+  EXPECT_EQ(TextOf(F::TaxableGross), "3000,00");
+  EXPECT_FALSE(Edit(F::TaxableGross)->isReadOnly());
   Press(Qt::Key_F6);
   EXPECT_EQ(file_commands_.commands, std::vector<MaskFileCommand>{MaskFileCommand::ShowYearFigures});
 }

@@ -107,21 +107,30 @@ TEST_F(CalcModeTest, AFileThatCannotBeWrittenLeavesTheModeAsItWas) {
   EXPECT_EQ(CalcModeOf(state_), kCalcWithoutBookingMask);
 }
 
-TEST(FillMaskForCalcMode, TypedEntriesStayAndAfterTheBookingMaskTheIncomeFieldsAreEmpty) {
+TEST(FillMaskForCalcMode, NoTypedEntryIsLostByChangingTheModeBackAndForth) {
   EmployeeRecord record;
   record.mask_fields[F::FileName] = "MAIER";
   record.mask_fields[F::TaxableGross] = "3000,00";
   record.mask_fields[F::TaxDays] = "30";
   record.booking_table[0][0] = "1";
+  FillMaskForCalcMode(record, kCalcAfterBookingMask);
+  EXPECT_EQ(record.mask_fields[F::TaxableGross], "3000,00");
+  EXPECT_EQ(record.Slot(F::TaxableGross), "3000,00");
   FillMaskForCalcMode(record, kCalcWithoutBookingMask);
   EXPECT_EQ(record.mask_fields[F::FileName], "MAIER");
   EXPECT_EQ(record.mask_fields[F::TaxableGross], "3000,00");
-  FillMaskForCalcMode(record, kCalcAfterBookingMask);
-  EXPECT_EQ(record.mask_fields[F::FileName], "MAIER");
-  EXPECT_EQ(record.mask_fields[F::TaxableGross], "");
-  EXPECT_EQ(record.mask_fields[F::TaxDays], "");
+  EXPECT_EQ(record.mask_fields[F::TaxDays], "30");
   EXPECT_EQ(record.booking_table[0][0], "1");
   EXPECT_EQ(record.saved_mask_fields, MaskFields{});
+}
+
+TEST(BookedIncomeFields, AreTheFieldsTheEvaluationFills) {
+  int count = 0;
+  for (const MaskFieldSpec& spec : kMaskFieldTable) count += IsBookedIncomeField(static_cast<F>(spec.number));
+  EXPECT_EQ(count, 10);
+  EXPECT_TRUE(IsBookedIncomeField(F::PensionInOther));
+  EXPECT_FALSE(IsBookedIncomeField(F::GarnishClaims));
+  EXPECT_FALSE(IsBookedIncomeField(F::ExpectedAnnualIncome));
 }
 
 TEST(MaskFileCommands, TheFileAndYearFigureCommandIds) {
