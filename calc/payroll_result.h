@@ -77,6 +77,7 @@ struct WorkingValues {
   bool per_day_mode = false;
   Cents monthly_tax_base;      // church-tax base of the period
   Cents annual_tax_base;       // annual tax with child allowances of current pay (JBMG)
+  std::array<Cents, 2> one_off_tax_base{};  // church-tax base of the one-off parts (BKS, BKV)
   Cents card_allowance;        // tax-card amount of the period (signed)
   Cents kv_base;               // KV/PV contribution base
   Cents rv_base;
