@@ -380,7 +380,9 @@ INSTANTIATE_TEST_SUITE_P(Years, OtherEmployerPayLimitOfTheYear,
                          ::testing::Values(OtherPayCase{"Year2024Allowed", "0324", "1999,99", false, ""},
                                            OtherPayCase{"Year2024Refused", "0324", "2000,00", true, "1999,99"},
                                            OtherPayCase{"September2022", "0922", "1300,00", true, "1299,99"},
-                                           OtherPayCase{"October2022", "1022", "1599,99", false, ""}),
+                                           OtherPayCase{"October2022", "1022", "1599,99", false, ""},
+                                           OtherPayCase{"Year2025Allowed", "0625", "1999,99", false, ""},
+                                           OtherPayCase{"Year2026Refused", "1226", "2000,00", true, "1999,99"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
