@@ -249,5 +249,14 @@ TEST(Years2025And2026, PensionInTheExpectedWageCountsThePensionMonths) {
   EXPECT_NE(expected.wage_tax, twelve.wage_tax);
 }
 
+TEST(Years2025And2026, A2027PeriodIsNotComputedWithDefaults) {
+  const Month m = Calculate(With(Ordinary("0127", "11", "3000,00", "17,50"), {}));
+  EXPECT_EQ(m.params.year, 0);
+  EXPECT_TRUE(m.result.current_employee.wage_tax.IsZero());
+  EXPECT_TRUE(m.result.current_employee.kv.IsZero());
+  EXPECT_TRUE(m.result.employer.insolvency_levy.IsZero());
+  EXPECT_TRUE(m.result.employee.net.IsZero());
+}
+
 }  // namespace
 }  // namespace pekto
