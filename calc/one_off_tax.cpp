@@ -176,6 +176,7 @@ void RunOneOffTaxStep(const PayrollInput& in, const YearParameters& params, Payr
   const bool several_years = in.other_years >= 2;
   input.fifth_rule = several_years && params.year < 2025;
   if (several_years && !input.fifth_rule) {
+    out.several_years_taxed_as_ordinary = true;
     explain.Section("Sonstiger Bezug");
     explain.Note("Ab 2025 keine Fünftelregelung im Lohnsteuerabzug: der Bezug für mehrere Jahre wird als "
                  "gewöhnlicher sonstiger Bezug versteuert (Fünftelregelung erst in der Veranlagung)");

@@ -112,6 +112,9 @@ struct PayrollResult {
   // period: the dialog asks whether to show the result anyway.
   bool march_clause = false;
   std::array<bool, 3> march_clause_branches{};  // KV, RV, AV
+  // From 2025 a payment for several years ("für ... Jahre" 2 to 9) was
+  // taxed as an ordinary one-off payment: the overview says so.
+  bool several_years_taxed_as_ordinary = false;
   WorkingValues working;
 };
 

@@ -217,6 +217,8 @@ TEST(Years2025And2026, NoFifthRuleFrom2025) {
   EXPECT_EQ(several.one_off_tax[0].wage_tax, ordinary.one_off_tax[0].wage_tax);
   EXPECT_EQ(several.one_off_tax[0].soli, ordinary.one_off_tax[0].soli);
   EXPECT_TRUE(several.one_off_tax[1].wage_tax.IsZero());
+  EXPECT_TRUE(several.several_years_taxed_as_ordinary);
+  EXPECT_FALSE(ordinary.several_years_taxed_as_ordinary);
   // 2024 still applies it.
   const PayrollResult y2024 = Calculate(With(base, {{"period", "0324"}, {"other_years", "5"}})).result;
   EXPECT_TRUE(y2024.one_off_tax[0].wage_tax.IsZero());

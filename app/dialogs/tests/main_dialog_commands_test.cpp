@@ -157,6 +157,7 @@ TEST_F(MainMaskTest, ADecember2026MonthIsCalculatedEndToEnd) {
   Open();
   MaskFields mask = PictureMonth();
   mask[F::Period] = "1226";
+  mask[F::OtherYears] = "5";
   Fill(mask);
   responder_.HandleDialog([&](QWidget& overview) {
     Screenshot(overview, "results_overview_1226.png");
