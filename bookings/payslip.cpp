@@ -286,9 +286,11 @@ void FillSummary(const EmployeeRecord& record, OutputPages& pages, int sheet) {
   PutSummaryAmount(pages, sheet, 61, 60, 8, AnnualSlot(record, a::kVoluntaryPvSubsidy));
 }
 
-// One booking line of the booking table as a payslip line; `negate` for
-// the deductions before net (category 2), which the evaluation subtracts.
-PayslipLine BookingLine(const BookingRow& row, const WageTypeTable& wage_types, bool negate) {
+// One booking line of the booking table as a payslip line, with its amount
+// as booked: a positive amount is pay, a negative one a deduction (the
+// evaluation negates the category 2 sum because the net-pay step subtracts
+// it as "Sonst. Abz").
+PayslipLine BookingLine(const BookingRow& row, const WageTypeTable& wage_types) {
   PayslipLine line;
   line.wage_type = Trimmed(row[1]);
   for (std::size_t i = 0; i < wage_types.count && i < wage_types.rows.size(); ++i) {
@@ -308,7 +310,7 @@ PayslipLine BookingLine(const BookingRow& row, const WageTypeTable& wage_types, 
   if (line.base->IsZero()) line.base.reset();
   line.quantity = Trimmed(row[4]);
   const Cents total = AmountOrZero(Trimmed(row[6]));
-  line.amount = negate ? -total : total;
+  line.amount = total;
   line.period = Trimmed(row[3]);
   return line;
 }
@@ -321,7 +323,7 @@ void AddBookingLines(const PayslipInputs& in, std::string_view category, std::ve
     // The evaluation leaves category 1 lines of a correction period out of
     // the month, so the payslip does too.
     if (category == "1" && !Trimmed(row[3]).empty()) continue;
-    lines.push_back(BookingLine(row, in.wage_types, category == "2"));
+    lines.push_back(BookingLine(row, in.wage_types));
   }
 }
 

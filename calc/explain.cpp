@@ -37,6 +37,10 @@ void ExplainWageTax(Explainer& explain, const MonthlyWageTax& tax, const Monthly
   const AnnualTaxWorking& w = tax.working;
   explain.Section("Lohnsteuer");
   explain.Value("Steuertage", std::to_string(input.tax_days) + (tax.per_day_mode ? " (Tagesberechnung)" : ""));
+  if (tax.year_end_revision) {
+    explain.Note("Dezember 2024: Jahreswerte nach dem Steuerfortentwicklungsgesetz; einbehalten wird der Anteil "
+                 "der Jahressteuer danach abzüglich des Elffachen der Differenz zur Jahressteuer davor");
+  }
   explain.Euros("Jahresarbeitslohn", w.annual_wage);
   explain.Euros("Versorgungsfreibetrag", w.pension.allowance);
   explain.Euros("Zuschlag zum Versorgungsfreibetrag", w.pension.supplement);

@@ -1,5 +1,5 @@
 // Sources: § 850c ZPO and the Pfändungsfreigrenzenbekanntmachungen 2017,
-// 2019, 2021, 2022, 2023 and 2024 of the Federal Ministry of Justice, each valid
+// 2019, 2021, 2022, 2023, 2024 and 2025 of the Federal Ministry of Justice, each valid
 // from 1 July of its year. The monthly amounts are those announced; the
 // weekly amounts are the monthly ones x 12 / (365 / 7) = 84/365, and the
 // daily amounts (per working day) a fifth of the weekly ones, each rounded
@@ -16,7 +16,7 @@ constexpr ExemptAmounts Amounts(std::int64_t base, std::int64_t first, std::int6
   return {Cents(base), Cents(first), Cents(further), Cents(upper)};
 }
 
-constexpr std::array<GarnishmentExemptions, 6> kExemptions = {{
+constexpr std::array<GarnishmentExemptions, 7> kExemptions = {{
     {"072017", Amounts(113380, 42671, 23773, 347579), Amounts(26093, 9820, 5471, 79991),
      Amounts(5219, 1964, 1094, 15998)},
     {"072019", Amounts(117859, 44357, 24712, 361308), Amounts(27124, 10208, 5687, 83150),
@@ -29,6 +29,10 @@ constexpr std::array<GarnishmentExemptions, 6> kExemptions = {{
      Amounts(6454, 2429, 1353, 19786)},
     {"072024", Amounts(149175, 56143, 31278, 457310), Amounts(34331, 12921, 7198, 105244),
      Amounts(6866, 2584, 1440, 21049)},
+    // BGBl. 2025 I Nr. 110: weekly 357.87 / 134.69 / 75.04 / 1,097.05,
+    // daily 71.57 / 26.94 / 15.01 / 219.42 euros.
+    {"072025", Amounts(155500, 58523, 32604, 476699), Amounts(35787, 13469, 7504, 109705),
+     Amounts(7157, 2694, 1501, 21942)},
 }};
 
 }  // namespace

@@ -9,11 +9,12 @@ namespace {
 constexpr int kLandBremen = 6;
 constexpr int kLandSaarland = 13;
 
-// Arbeitskammergesetz des Saarlandes: pay counts up to 75 % of the pension
-// ceiling; the ceiling of the SV days is RvCeilingWest / 360 x days.
+// Arbeitskammer des Saarlandes: since 1 January 2016 pay counts up to the
+// whole pension ceiling (75 % before; the chamber's Erläuterungen zum
+// Beitrag: at most 0.15 % of 100 % of the ceiling, 10.95 euros a month in
+// 2023); the ceiling of the SV days is RvCeilingWest / 360 x days.
 Cents SaarlandChamberCap(Cents rv_ceiling_west, int sv_days) {
-  const Decimal cap = (rv_ceiling_west.ToDecimal() * Decimal::FromInt(sv_days) * Decimal::FromInt(75))
-                          .DivideExact(Decimal::FromInt(360 * 100));
+  const Decimal cap = (rv_ceiling_west.ToDecimal() * Decimal::FromInt(sv_days)).DivideExact(Decimal::FromInt(360));
   return RoundHalfAwayFromZero(cap);
 }
 

@@ -29,6 +29,7 @@ AnnualTaxWorking AnnualTax(const ChartConstants& chart, const ChartEmployee& emp
   request.annual_period = true;
   request.age_relief = employee.age_relief;
   request.age_relief_year = employee.age_relief_year;
+  request.accounting_year = chart.year;
   PensionAllowances allowances = ComputePensionAllowances(request);
   if (with_payment) {
     allowances.allowance = allowances.allowance_one_off;
@@ -135,7 +136,10 @@ void ExplainOneOff(Explainer& explain, const OneOffTaxInput& in, const OneOffTax
 OneOffTax ComputeOneOffWageTax(const YearParameters& params, const ChartEmployee& employee, int tax_days,
                                const OneOffTaxInput& in) {
   if (employee.tax_class < 1 || employee.tax_class > 6 || in.payment.IsZero()) return {};
-  const ChartConstants chart = MakeChartConstants(params, employee, tax_days);
+  // The December chart of 2024 taxes one-off payments with the values after
+  // the law only.
+  const YearParameters year = AfterYearEndRevision(params);
+  const ChartConstants chart = MakeChartConstants(year, employee, tax_days);
   const AnnualTaxWorking without = AnnualTax(chart, employee, in.expected_annual_wage, in.pension_in_expected,
                                              in.annual_card_amount, false);
   const AnnualTaxWorking with =
@@ -157,12 +161,26 @@ void RunOneOffTaxStep(const PayrollInput& in, const YearParameters& params, Payr
   OneOffTaxInput input;
   input.expected_annual_wage = in.expected_annual_income;
   if (in.tax_days > 0) {
-    input.pension_in_expected = Cents(in.pension_in_current.Value() * 360 / in.tax_days);
+    // JVBEZ: the pension of the period brought to a month, for the months
+    // of the year in which pension is paid (ZMVB; none given: twelve).
+    const std::int64_t months = in.pension_months > 0 && in.pension_months < 12 ? in.pension_months : 12;
+    input.pension_in_expected = Cents(in.pension_in_current.Value() * 30 * months / in.tax_days);
   }
   input.annual_card_amount = in.annual_allowance;
   input.payment = in.taxable_other;
   input.pension_in_payment = in.pension_in_other;
-  input.fifth_rule = in.other_years >= 2;
+  // From 2025 the employer no longer applies the fifth rule (§ 39b Abs. 3
+  // Satz 9 EStG as amended by the Wachstumschancengesetz; the chart has no
+  // VMT any more): a payment for several years is taxed as an ordinary
+  // one-off payment, the fifth rule is left to the income-tax assessment.
+  const bool several_years = in.other_years >= 2;
+  input.fifth_rule = several_years && params.year < 2025;
+  if (several_years && !input.fifth_rule) {
+    out.several_years_taxed_as_ordinary = true;
+    explain.Section("Sonstiger Bezug");
+    explain.Note("Ab 2025 keine Fünftelregelung im Lohnsteuerabzug: der Bezug für mehrere Jahre wird als "
+                 "gewöhnlicher sonstiger Bezug versteuert (Fünftelregelung erst in der Veranlagung)");
+  }
   input.current_annual_tax_base = out.working.annual_tax_base;
   const OneOffTax tax = ComputeOneOffWageTax(params, employee, in.tax_days, input);
   ExplainOneOff(explain, input, tax);
@@ -170,6 +188,7 @@ void RunOneOffTaxStep(const PayrollInput& in, const YearParameters& params, Payr
   OneOffTaxPart& part = out.one_off_tax[input.fifth_rule ? 1 : 0];
   part.wage_tax = tax.wage_tax;
   part.soli = tax.soli;
+  out.working.one_off_tax_base[input.fifth_rule ? 1 : 0] = tax.church_tax_base;
   const ChurchContext church{in.state_code, in.church_employee, in.church_spouse};
   const Decimal church_tax =
       (Euros(tax.church_tax_base) * Decimal::FromInt(params.ChurchTaxByLand.Rate)).DivideExact(Decimal::FromInt(10000));

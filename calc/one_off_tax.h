@@ -6,7 +6,9 @@
 // The mask field "für ... Jahre" says for how many years the payment is:
 // "1" is an ordinary one-off payment (first tax part); "2" to "9" make it
 // pay for several years (Vergütung für mehrjährige Tätigkeit, § 34 Abs. 2
-// Nr. 4 EStG), taxed with the fifth rule (second tax part). Empty or "0"
+// Nr. 4 EStG), taxed with the fifth rule (second tax part) up to 2024; from
+// 2025 the employer no longer applies the fifth rule and such a payment is
+// taxed as an ordinary one-off payment (first tax part). Empty or "0"
 // computes no tax on the payment.
 #pragma once
 

@@ -168,10 +168,13 @@ ChartEmployee ChartEmployeeOf(const PayrollInput& in, const YearParameters& para
   } else if (in.kv_key == "8" && in.pkv_basic_premium_entered) {
     e.pkv = in.kv_employer_amount_entered ? 2 : 1;
     e.private_premium_monthly = in.pkv_basic_premium;
+    // From 2026 the chart takes the employer's subsidy itself (PKPVAGZ).
+    e.private_subsidy_monthly = in.kv_employer_amount + in.pv_employer_amount;
   } else {
     e.pkv = 1;  // no deductible health and care contributions
   }
   e.saxony = in.state_code == 14;
+  e.unemployment_insured = in.av_key == "1";
   const auto& adjustment = params.pension_allowance.PvChildAdjustment;
   e.childless_surcharge = adjustment.has_value() && *adjustment > 0;
   if (adjustment.has_value() && *adjustment < 0) e.pv_discount_children = -*adjustment / 25;

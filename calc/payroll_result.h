@@ -77,6 +77,7 @@ struct WorkingValues {
   bool per_day_mode = false;
   Cents monthly_tax_base;      // church-tax base of the period
   Cents annual_tax_base;       // annual tax with child allowances of current pay (JBMG)
+  std::array<Cents, 2> one_off_tax_base{};  // church-tax base of the one-off parts (BKS, BKV)
   Cents card_allowance;        // tax-card amount of the period (signed)
   Cents kv_base;               // KV/PV contribution base
   Cents rv_base;
@@ -111,6 +112,9 @@ struct PayrollResult {
   // period: the dialog asks whether to show the result anyway.
   bool march_clause = false;
   std::array<bool, 3> march_clause_branches{};  // KV, RV, AV
+  // From 2025 a payment for several years ("für ... Jahre" 2 to 9) was
+  // taxed as an ordinary one-off payment: the overview says so.
+  bool several_years_taxed_as_ordinary = false;
   WorkingValues working;
 };
 

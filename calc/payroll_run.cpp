@@ -14,6 +14,12 @@ namespace pekto {
 PayrollResult ComputePayroll(const PayrollInput& input, const YearParameters& params, const RunOptions& options) {
   PayrollResult out;
   Explainer explain(options.explain ? &out.working.explanation : nullptr);
+  // A period without a year table is refused, never computed with the
+  // defaults the parameters start from (the period check says so first).
+  if (params.year == 0) {
+    explain.Note("Keine Rechenwerte für den Abrechnungszeitraum: keine Berechnung");
+    return out;
+  }
   out.uniform_flat_tax = params.flat_rate_tax.UniformFlatTax;
   RunCurrentPayTaxStep(input, params, out, explain);
   RunSocialInsuranceStep(input, params, out, explain);

@@ -31,11 +31,13 @@ struct PensionAllowanceRequest {
   bool annual_period = false;    // a calculation over a whole year (360 tax days)
   bool age_relief = false;       // ALTER1
   int age_relief_year = 0;       // AJAHR
+  int accounting_year = 0;       // the chart's year: its tables (0 = before 2025)
 };
 
-// The table index of a start year: 1 before 2006, year - 2004 up to 2039,
-// 36 from 2040.
-[[nodiscard]] int PensionTableIndex(int year);
+// The table index of a start year: 1 before 2006, year - 2004 after that,
+// up to 36 for 2040 in the charts before 2025 and up to 54 for 2058 in the
+// charts from 2025 (`accounting_year`).
+[[nodiscard]] int PensionTableIndex(int year, int accounting_year = 0);
 
 [[nodiscard]] PensionAllowances ComputePensionAllowances(const PensionAllowanceRequest& request);
 

@@ -52,8 +52,10 @@ Decimal Progression(const Decimal& x, Cents origin, Cents quadratic, Cents linea
 Decimal Class56Step(const TaxTariff& t, const Decimal& zx) {
   const Decimal upper = Decimal::FromInt(t.Class56UpperFactor).Divide(Decimal::FromInt(200), 4, Rounding::Down);
   const Decimal lower = Decimal::FromInt(t.Class56LowerFactor).Divide(Decimal::FromInt(200), 4, Rounding::Down);
-  const Decimal st1 = Tariff(t, (zx * upper).SetScale(2, Rounding::Down));
-  const Decimal st2 = Tariff(t, (zx * lower).SetScale(2, Rounding::Down));
+  // From 2026 the chart cuts 1.25 and 0.75 times the income to whole euros.
+  const int scale = t.Class56WholeEuros ? 0 : 2;
+  const Decimal st1 = Tariff(t, (zx * upper).SetScale(scale, Rounding::Down));
+  const Decimal st2 = Tariff(t, (zx * lower).SetScale(scale, Rounding::Down));
   const Decimal difference = (st1 - st2) * kTwo;
   const Decimal minimum = (zx * Percent(t.MinimumTaxRate)).SetScale(0, Rounding::Down);
   return minimum > difference ? minimum : difference;
@@ -136,6 +138,7 @@ ChartConstants MakeChartConstants(const YearParameters& params, const ChartEmplo
   c.minimum_rate = pa.MinimumRate;
   c.minimum_cap = pa.MinimumCap;
   c.minimum_cap_class3 = pa.MinimumCapClass3;
+  c.av_employee_rate = pa.AvEmployeeRate;
   c.pension_expense_allowance = Euros(pa.PensionExpenseAllowance);
   c.employee_allowance = Euros(params.tax_tariff.EmployeeAllowance);
   c.child_allowance_full = Euros(si.ChildAllowanceFull);
@@ -189,9 +192,45 @@ Decimal Class56Tax(const TaxTariff& t, const Decimal& x) {
   return via_w1 < direct ? via_w1 : direct;
 }
 
+namespace {
+
+// From 2026 (§ 39b Abs. 2 Satz 5 Nr. 3 EStG as amended for 2026): the
+// chart's UPEVP with MVSPKVPV and MVSPHB. No minimum Vorsorgepauschale any
+// more; the unemployment-insurance part is added as far as it and the
+// health and care part stay within 1,900 euros (not for class VI nor an
+// employee outside the unemployment insurance).
+Vorsorgepauschale PensionAllowance2026(const ChartConstants& chart, const ChartEmployee& employee,
+                                       const Decimal& annual_wage) {
+  Vorsorgepauschale v;
+  const Decimal rv_base = Min(annual_wage, chart.rv_ceiling);
+  if (employee.krv <= 1) v.pension_part = (rv_base * chart.rv_employee_rate).SetScale(2, Rounding::Down);
+  const Decimal kv_base = Min(annual_wage, chart.kv_ceiling);
+  if (employee.pkv > 0) {
+    if (employee.tax_class != 6) {
+      auto annual = [](Cents monthly) {
+        return (monthly.ToDecimal() * Decimal::FromInt(12)).DivideExact(kHundred).SetScale(2, Rounding::Down);
+      };
+      v.health_part = Max(annual(employee.private_premium_monthly) - annual(employee.private_subsidy_monthly), kZero);
+    }
+  } else {
+    v.health_part = (kv_base * (chart.kv_employee_rate + chart.pv_employee_rate)).SetScale(2, Rounding::Down);
+  }
+  v.amount = (v.health_part + v.pension_part).SetScale(0, Rounding::Up);
+  if (employee.unemployment_insured && employee.tax_class != 6) {
+    const Decimal av_part = (chart.av_employee_rate * rv_base).SetScale(2, Rounding::Down);
+    v.minimum_part = Min((av_part + v.health_part).SetScale(2, Rounding::Down), Decimal::FromInt(chart.minimum_cap));
+    const Decimal with_av = (v.pension_part + v.minimum_part).SetScale(0, Rounding::Up);
+    if (with_av > v.amount) v.amount = with_av;
+  }
+  return v;
+}
+
+}  // namespace
+
 // § 39b Abs. 2 Satz 5 Nr. 3 EStG: the chart's UPEVP and MVSP.
 Vorsorgepauschale ComputePensionAllowance2015(const ChartConstants& chart, const ChartEmployee& employee,
                                               const Decimal& annual_wage) {
+  if (chart.year >= 2026) return PensionAllowance2026(chart, employee, annual_wage);
   Vorsorgepauschale v;
   Decimal base = annual_wage;
   if (employee.krv <= 1) {
@@ -276,6 +315,37 @@ Cents PeriodShare(const Decimal& annual_cents, int tax_days) {
                    .ToInt64(Rounding::Down));
 }
 
+namespace {
+
+// The chart's MLST1224: the annual amount after the law less eleven times
+// the difference to the amount before it, nothing when that is negative.
+Decimal YearEndAmount(const Decimal& before_cents, const Decimal& after_cents) {
+  const Decimal amount = after_cents - Decimal::FromInt(11) * (before_cents - after_cents);
+  return amount.IsNegative() ? Decimal() : amount;
+}
+
+// The December chart runs the year twice, with the values before the law
+// (`before`) and after it. A whole-year period keeps the second run; a
+// shorter one withholds its share of the year-end amounts.
+MonthlyWageTax WithYearEndRevision(const YearParameters& params, const ChartEmployee& employee,
+                                   const MonthlyWageTaxInput& input, const MonthlyWageTax& before) {
+  MonthlyWageTax out = ComputeMonthlyWageTax(AfterYearEndRevision(params), employee, input);
+  out.year_end_revision = true;
+  if (input.tax_days % 360 == 0) return out;
+  const int share_days = out.per_day_mode ? 1 : input.tax_days;
+  auto soli_cents = [](const MonthlyWageTax& t) { return (t.annual_soli * kHundred).SetScale(0, Rounding::Down); };
+  const Cents tax = PeriodShare(YearEndAmount(before.annual_tax * kHundred, out.annual_tax * kHundred), share_days);
+  const Cents soli = PeriodShare(YearEndAmount(soli_cents(before), soli_cents(out)), share_days);
+  out.tax_base_per_unit =
+      PeriodShare(YearEndAmount(before.annual_tax_base * kHundred, out.annual_tax_base * kHundred), share_days);
+  out.wage_tax = Cents(tax.Value() * out.units);
+  out.soli = Cents(soli.Value() * out.units);
+  out.tax_base = Cents(out.tax_base_per_unit.Value() * out.units);
+  return out;
+}
+
+}  // namespace
+
 MonthlyWageTax ComputeMonthlyWageTax(const YearParameters& params, const ChartEmployee& employee,
                                      const MonthlyWageTaxInput& input) {
   MonthlyWageTax out;
@@ -299,6 +369,7 @@ MonthlyWageTax ComputeMonthlyWageTax(const YearParameters& params, const ChartEm
   request.annual_period = days % 360 == 0;
   request.age_relief = employee.age_relief;
   request.age_relief_year = employee.age_relief_year;
+  request.accounting_year = params.year;
   const PensionAllowances pension = ComputePensionAllowances(request);
 
   out.working = ComputeAnnualWageTax(chart, employee, wage, pension, false);
@@ -309,6 +380,7 @@ MonthlyWageTax ComputeMonthlyWageTax(const YearParameters& params, const ChartEm
     out.annual_tax_base = (with_children.tariff_tax * employee.factor).SetScale(0, Rounding::Down);
   }
   out.annual_soli = AnnualSoli(chart, employee.tax_class, out.annual_tax_base);
+  if (params.year_end_revision) return WithYearEndRevision(params, employee, input, out);
 
   // The chart's UPANTEIL: the period's share of each annual amount, cut to
   // cents. Periods that are no multiple of a year, month or week are taxed

@@ -19,6 +19,8 @@ struct ChartEmployee {
   int pkv = 0;                      // 0 statutory, 1 private, 2 private with employer subsidy
   Decimal kv_supplement_percent;    // KVZ, the fund's full supplement in percent
   Cents private_premium_monthly;    // PKPV
+  Cents private_subsidy_monthly;    // PKPVAGZ (from 2026): the employer's subsidy to it
+  bool unemployment_insured = true; // ALV 0 (from 2026): the AV part counts in the Vorsorgepauschale
   bool saxony = false;              // PVS
   bool childless_surcharge = false; // PVZ
   int pv_discount_children = 0;     // PVA (2024: children beyond the first, at most 4)
@@ -67,6 +69,7 @@ struct ChartConstants {
   Decimal minimum_rate;         // 0.12
   int minimum_cap = 0;
   int minimum_cap_class3 = 0;
+  Decimal av_employee_rate;     // AVSATZAN (from 2026)
 };
 
 // The constants keep a pointer to the tariff of `params`, which must outlive
@@ -88,9 +91,9 @@ ChartConstants MakeChartConstants(YearParameters&& params, const ChartEmployee& 
 
 // The Vorsorgepauschale (the chart's UPEVP with MVSP) on the annual wage.
 struct Vorsorgepauschale {
-  Decimal pension_part;   // VSP1
-  Decimal minimum_part;   // VSP2
-  Decimal health_part;    // VSP3
+  Decimal pension_part;   // VSP1 (2026: VSPR)
+  Decimal minimum_part;   // VSP2 (2026: VSPHB, the capped AV + KV/PV part)
+  Decimal health_part;    // VSP3 (2026: VSPKVPV)
   Decimal amount;         // VSP
 };
 [[nodiscard]] Vorsorgepauschale ComputePensionAllowance2015(const ChartConstants& chart,
@@ -133,6 +136,10 @@ struct MonthlyWageTax {
   Decimal annual_tax_base;  // JBMG
   Decimal annual_soli;      // SOLZJ
   AnnualTaxWorking working;
+  // December 2024: the amounts of the period are the year's amounts after
+  // the law less eleven times the difference (the annual values above are
+  // those after the law).
+  bool year_end_revision = false;
 };
 
 // The wage tax, surcharge and church-tax base of current pay.

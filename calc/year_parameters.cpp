@@ -145,7 +145,19 @@ YearParameters LoadYearParameters(const YearParameterInputs& in) {
   p.pension_allowance.PvChildAdjustment = DerivePvChildAdjustment(*block, yyyymm, surcharge, in);
   ApplyChurchTax(in, p);
   ApplyFlatRateTax(in, p);
+  p.ChamberRate = IntegerOrZero(in.state_code) == 6 ? block->ChamberRateBremen : block->ChamberRateSaarland;
+  if (yyyymm % 100 == 12) p.year_end_revision = block->december_revision;
   return p;
+}
+
+YearParameters AfterYearEndRevision(const YearParameters& params) {
+  YearParameters revised = params;
+  if (params.year_end_revision) {
+    revised.tax_tariff = params.year_end_revision->tax_tariff;
+    revised.social_insurance.ChildAllowanceFull = params.year_end_revision->ChildAllowanceFull;
+    revised.year_end_revision.reset();
+  }
+  return revised;
 }
 
 }  // namespace pekto

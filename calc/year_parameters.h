@@ -16,7 +16,7 @@
 namespace pekto {
 
 inline constexpr int kFirstParameterYear = 2020;
-inline constexpr int kLastParameterYear = 2024;
+inline constexpr int kLastParameterYear = 2026;
 
 // Income-tax tariff and allowances (the wage-tax flow chart of the year).
 struct TaxTariff {
@@ -54,6 +54,7 @@ struct TaxTariff {
   Decimal PvEmployerRateSaxony;
   Decimal KvReducedHalfRate;
   Decimal KvAverageSupplementHalf;
+  bool Class56WholeEuros = false;   // 2026: UP5_6 cuts to whole euros
 };
 
 // Vorsorgepauschale items.
@@ -69,6 +70,7 @@ struct PensionAllowance {
   // 1/100 percent; empty when neither applies.
   std::optional<int> PvChildAdjustment;
   int AverageKvSupplement = 0;      // 1/100 percent
+  Decimal AvEmployeeRate;           // 2026: AVSATZAN of the Vorsorgepauschale
 };
 
 struct SocialInsurance {
@@ -124,6 +126,16 @@ struct GarnishmentTable {
   std::string ValidFrom;                   // period MMYYYY of the row
 };
 
+// December 2024 (Steuerfortentwicklungsgesetz of 23 December 2024): the
+// year's raised basic allowance, child allowance and class V/VI limit are
+// granted in the December payroll. The chart of December taxes the year
+// with the values before the law (the year's tariff) and after it, and
+// withholds the annual tax after the law less eleven times the difference.
+struct YearEndRevision {
+  TaxTariff tax_tariff;             // the tariff after the law
+  Cents ChildAllowanceFull;         // per child counted 1.0, after the law
+};
+
 struct YearParameters {
   int year = 0;                     // 0 when no block exists for the period
   int period_yyyymm = 0;
@@ -140,7 +152,15 @@ struct YearParameters {
   // insured employee with subsidy; the published chart forms it by adding
   // binary floating-point numbers, so it may carry a trailing 1e-17.
   Decimal ChartKvEmployerRate;
+  // Set for the December of a year whose allowances were raised with
+  // effect for the whole year after its chart was published.
+  std::optional<YearEndRevision> year_end_revision;
 };
+
+// The parameters with the values after the law of a year-end revision (the
+// December chart's second pass and its one-off payments); `params` itself
+// without one.
+[[nodiscard]] YearParameters AfterYearEndRevision(const YearParameters& params);
 
 // The fields of the employee record that the parameters depend on.
 struct YearParameterInputs {

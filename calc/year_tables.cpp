@@ -1,4 +1,4 @@
-// Statutory values 2020-2024. Sources: the wage-tax flow charts of the
+// Statutory values 2020-2026. Sources: the wage-tax flow charts of the
 // Federal Ministry of Finance (tariff, allowances, Vorsorgepauschale, PV
 // fractions), the Sozialversicherungs-Rechengrößenverordnung of each year
 // (ceilings), the contribution rates of SGB V, VI, XI and SGB III, the
@@ -195,20 +195,123 @@ YearBlock Year2024() {
   b.InsolvencyLevyRate = 6;
   b.ChartKvEmployerRate = Fraction(785, 4);
   b.ChartKvEmployerRateFromJuly = b.ChartKvEmployerRate;
+  // Lohnsteuer2024Dezember (MPARA second pass, MZTABFBN, UPTAB24N):
+  // Grundfreibetrag 11,784 euros, W1STKL5 13,432 euros, Kinderfreibetrag
+  // 9,540 euros per child, zone 2 factor 954.80, zone 3 from 17,006 euros
+  // with 181.19 and 991.21, zone 4 from 66,761 euros less 10,636.31, zone 5
+  // less 18,971.06 (Steuerfortentwicklungsgesetz).
+  YearEndRevision december;
+  december.tax_tariff = Tariff(123000, 1178400, 426000, 95480, 1700600, 18119, 99121, 6676100, 1063631, 27782600,
+                               1897106, 1343200, 3338000, 22226000, 1813000);
+  december.tax_tariff.PvEmployeeRate = b.tax_tariff.PvEmployeeRate;
+  december.tax_tariff.PvEmployeeRateSaxony = b.tax_tariff.PvEmployeeRateSaxony;
+  december.tax_tariff.PvChildlessSurcharge = b.tax_tariff.PvChildlessSurcharge;
+  december.tax_tariff.PvEmployerRateSaxony = b.tax_tariff.PvEmployerRateSaxony;
+  december.tax_tariff.KvAverageSupplementHalf = b.tax_tariff.KvAverageSupplementHalf;
+  december.ChildAllowanceFull = Cents(954000);
+  b.december_revision = december;
   return b;
 }
 
-std::array<YearBlock, 5> BuildYearBlocks() {
-  std::array<YearBlock, 5> blocks = {Year2020(), Year2021(), Year2022(), Year2023(), Year2024()};
+// 2025. Tariff, allowances and Vorsorgepauschale from the chart
+// Lohnsteuer2025 (MPARA, MZTABFB, UPTAB25; Steuerfortentwicklungsgesetz):
+// Grundfreibetrag 12,096, Kinderfreibetrag 9,600 (4,800 class IV), zone 2
+// factor 932.30, zone 3 from 17,444 with 176.64 and 1,015.13, zone 4 from
+// 68,481 less 10,911.92, zone 5 less 19,246.67, W1-W3STKL5 13,785 / 34,240 /
+// 222,260, Soli exemption 19,950 euros; PV employee 1.8 %, Saxony 2.3 %,
+// employer in Saxony 1.3 %, childless +0.6 %, KVSATZAG 1.25 % + 7 %.
+// Sozialversicherungsrechengrößen-Verordnung 2025: one pension ceiling for
+// East and West, 96,600 euros a year (8,050 a month), KV/PV 66,150 (5,512.50),
+// Bezugsgröße 3,745 euros a month (a twentieth 187.25). Average KV
+// supplement 2.5 % (Bekanntmachung des BMG of 30 October 2024). PV 3.6 %
+// (Pflegebeitragssatzanpassungsverordnung 2025, +0.2 points). Minimum wage
+// 12.82 euros (Vierte Mindestlohnanpassungsverordnung): mini-job limit
+// 556 euros (§ 8 Abs. 1a SGB IV: 12.82 x 130 / 3, rounded up); Übergangsbereich
+// up to 2,000 euros (§ 20 Abs. 2 SGB IV); factor F 28 / 41.9 = 0.6683
+// (rates 14.6 + 2.5 + 18.6 + 2.6 + 3.6 percent). Insolvenzgeldumlage 0.15 %
+// (§ 360 SGB III; no reducing ordinance for 2025, BMAS of 18 December 2024).
+YearBlock Year2025() {
+  YearBlock b;
+  b.year = 2025;
+  b.tax_tariff = Tariff(123000, 1209600, 426000, 93230, 1744400, 17664, 101513, 6848100, 1091192, 27782600,
+                        1924667, 1378500, 3424000, 22226000, 1995000);
+  SetPvFractions(b.tax_tariff, Fraction(18, 3), Fraction(23, 3), Fraction(6, 3), Fraction(13, 3),
+                 Fraction(125, 4));
+  b.pension_allowance = Pension(Fraction(100, 2), 60, 250);
+  b.social_insurance = Insurance(960000, 6615000, 9660000, 9660000, 260, "012025");
+  b.social_insurance.PvTotalRate = 360;
+  b.social_insurance.PvEmployerShareSaxony = Fraction(130, 0);
+  b.standard_limits = {Cents(55600), Cents(200000), 0.6683F};
+  b.old_rule_limits = b.standard_limits;
+  b.standard_from_yyyymm = 202501;
+  b.OneTwentiethReferenceValue = Cents(18725);
+  b.child_discount_from_yyyymm = 202501;
+  b.InsolvencyLevyRate = 15;
+  b.ChartKvEmployerRate = Fraction(825, 4);
+  b.ChartKvEmployerRateFromJuly = b.ChartKvEmployerRate;
+  return b;
+}
+
+// 2026. Tariff and allowances from the chart Lohnsteuer2026 (MPARA,
+// MZTABFB, UPTAB26): Grundfreibetrag 12,348, Kinderfreibetrag 9,756 (4,878
+// class IV), zone 2 factor 914.51, zone 3 from 17,800 with 173.10 and
+// 1,034.87, zone 4 from 69,879 less 11,135.63, zone 5 less 19,470.38,
+// W1-W3STKL5 14,071 / 34,939 / 222,260, Soli exemption 20,350 euros; the
+// class V/VI routine cuts to whole euros; the Vorsorgepauschale with
+// BBGRVALV 101,400, AVSATZAN 1.3 % and the cap of 1,900 euros (MVSPHB).
+// Sozialversicherungsrechengrößen-Verordnung 2026: pension ceiling 101,400
+// euros a year (8,450 a month), KV/PV 69,750 (5,812.50), Bezugsgröße 3,955
+// euros a month (a twentieth 197.75). Average KV supplement 2.9 %
+// (Bekanntmachung des BMG for 2026). PV 3.6 %, childless +0.6 %, Saxony
+// employer 1.3 %. Minimum wage 13.90 euros (Fünfte
+// Mindestlohnanpassungsverordnung of 5 November 2025): mini-job limit
+// 603 euros (13.90 x 130 / 3 = 602.33, rounded up); Übergangsbereich up to
+// 2,000 euros; factor F 28 / 42.3 = 0.6619 (14.6 + 2.9 + 18.6 + 2.6 + 3.6).
+// Insolvenzgeldumlage 0.15 % (§ 360 SGB III).
+YearBlock Year2026() {
+  YearBlock b;
+  b.year = 2026;
+  b.tax_tariff = Tariff(123000, 1234800, 426000, 91451, 1780000, 17310, 103487, 6987900, 1113563, 27782600,
+                        1947038, 1407100, 3493900, 22226000, 2035000);
+  b.tax_tariff.Class56WholeEuros = true;
+  SetPvFractions(b.tax_tariff, Fraction(18, 3), Fraction(23, 3), Fraction(6, 3), Fraction(13, 3),
+                 Fraction(145, 4));
+  b.pension_allowance = Pension(Fraction(100, 2), 60, 290);
+  b.pension_allowance.MinimumCapClass3 = 1900;  // MVSPHB: one cap for every class
+  b.pension_allowance.AvEmployeeRate = Fraction(13, 3);
+  b.social_insurance = Insurance(975600, 6975000, 10140000, 10140000, 260, "012026");
+  b.social_insurance.PvTotalRate = 360;
+  b.social_insurance.PvEmployerShareSaxony = Fraction(130, 0);
+  b.standard_limits = {Cents(60300), Cents(200000), 0.6619F};
+  b.old_rule_limits = b.standard_limits;
+  b.standard_from_yyyymm = 202601;
+  b.OneTwentiethReferenceValue = Cents(19775);
+  b.child_discount_from_yyyymm = 202601;
+  b.InsolvencyLevyRate = 15;
+  // The 2026 chart no longer subtracts an employer rate for a private
+  // insurance (PKPVAGZ is an input); the rate stays for the contributions.
+  b.ChartKvEmployerRate = Fraction(845, 4);
+  b.ChartKvEmployerRateFromJuly = b.ChartKvEmployerRate;
+  return b;
+}
+
+std::array<YearBlock, 7> BuildYearBlocks() {
+  std::array<YearBlock, 7> blocks = {Year2020(), Year2021(), Year2022(), Year2023(),
+                                     Year2024(), Year2025(), Year2026()};
   for (auto& b : blocks) {
     b.TraineeLowEarnerLimit = Cents(32500);
     b.MiniJobRvMinimumBase = Cents(17500);
+    // Arbeitnehmerkammer Bremen: 0.15 % of the pay up to 2022, 0.14 % from
+    // 1 January 2023 (its Beitragsordnung, as the chamber states it);
+    // Arbeitskammer des Saarlandes: 0.15 % in every year.
+    b.ChamberRateBremen = b.year >= 2023 ? 14 : 15;
+    b.ChamberRateSaarland = 15;
   }
   return blocks;
 }
 
-const std::array<YearBlock, 5>& Blocks() {
-  static const std::array<YearBlock, 5> blocks = BuildYearBlocks();
+const std::array<YearBlock, 7>& Blocks() {
+  static const std::array<YearBlock, 7> blocks = BuildYearBlocks();
   return blocks;
 }
 
@@ -223,8 +326,8 @@ GarnishmentTable Row(const char* valid_from, std::array<std::int64_t, 6> lower, 
   return t;
 }
 
-const std::array<GarnishmentTable, 6>& GarnishmentRowTable() {
-  static const std::array<GarnishmentTable, 6> rows = {
+const std::array<GarnishmentTable, 7>& GarnishmentRowTable() {
+  static const std::array<GarnishmentTable, 7> rows = {
       Row("072017", {113000, 156000, 179000, 203000, 227000, 251000}, 347579, {266, 25, 330, 179, 74, 14}),
       Row("072019", {117000, 162000, 186000, 211000, 236000, 261000}, 361308, {601, 108, 371, 192, 70, 6}),
       Row("072021", {125000, 172000, 198000, 224000, 251000, 277000}, 384008, {185, 204, 269, 281, 41, 47}),
@@ -233,6 +336,12 @@ const std::array<GarnishmentTable, 6>& GarnishmentRowTable() {
       // From 1 July 2024 (Pfändungsfreigrenzenbekanntmachung 2024): 1,491.75
       // euros, 561.43 for the first and 312.78 for each further dependant.
       Row("072024", {149000, 205000, 236000, 267000, 299000, 330000}, 457310, {122, 159, 238, 262, 30, 43}),
+      // From 1 July 2025 (Pfändungsfreigrenzenbekanntmachung 2025, BGBl. 2025
+      // I Nr. 110 of 11 April 2025): 1,555.00 euros, 585.23 for the first and
+      // 326.04 for each further dependant, all above 4,766.99 garnishable.
+      // Lower limits cut to 10 euros; corrections (10 - free tenths) x the
+      // cents above the lower limit / 10, rounded.
+      Row("072025", {155000, 214000, 246000, 279000, 311000, 344000}, 476699, {350, 11, 251, 69, 167, 44}),
   };
   return rows;
 }

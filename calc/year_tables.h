@@ -44,6 +44,9 @@ struct YearBlock {
   int InsolvencyLevyRate = 0;
   Decimal ChartKvEmployerRate;          // see YearParameters
   Decimal ChartKvEmployerRateFromJuly;  // 2023: the July chart corrected it
+  std::optional<YearEndRevision> december_revision;  // 2024: the chart of December
+  int ChamberRateBremen = 15;           // 1/100 percent of the pay
+  int ChamberRateSaarland = 15;
 };
 
 [[nodiscard]] const YearBlock* FindYearBlock(int year);

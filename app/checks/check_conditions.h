@@ -27,7 +27,7 @@ bool KvSupplementNegative(const CheckContext& c, MaskField field);
 
 // The most other employers may pay in a multiple employment that still
 // lies in the Übergangsbereich: a cent below its upper limit (§ 20 Abs. 2a
-// SGB IV; 1,299.99 / 1,599.99 / 1,999.99 euros in 2020-2024). The old
+// SGB IV; 1,299.99 / 1,599.99 / 1,999.99 euros in 2020-2026). The old
 // Gleitzone limit of 798,99 euros applies where no year is known.
 [[nodiscard]] Cents OtherEmployerPayLimit(const YearParameters& params);
 bool KvKeyTwoAbolished(const CheckContext& c, MaskField field);

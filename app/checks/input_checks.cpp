@@ -284,6 +284,8 @@ CheckOutcome RunInputChecks(const CheckInputs& inputs, const WarningResponder& r
 }
 
 std::string SupportedYearsText(std::string_view version) {
+  // Release 4.03 (2026) keeps the years from 2020 and adds 2025 and 2026.
+  if (version == "4.03") return std::to_string(kFirstParameterYear) + " - " + std::to_string(kLastParameterYear);
   const auto hundredths = VersionInHundredths(version);
   if (!hundredths || *hundredths < kFirstVersion || *hundredths > kLastVersion) return {};
   const int first = kFirstYearOfFirstVersion + (*hundredths - kFirstVersion);

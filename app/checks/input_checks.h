@@ -20,7 +20,7 @@
 
 namespace pekto {
 
-inline constexpr std::string_view kProgramVersion = "4.01";
+inline constexpr std::string_view kProgramVersion = "4.03";
 
 struct ProgramIdentity {
   std::string_view version = kProgramVersion;
@@ -107,8 +107,9 @@ using WarningResponder = std::function<bool(const InputWarning&)>;
 [[nodiscard]] CheckOutcome RunInputChecks(const CheckInputs& inputs, const WarningResponder& respond);
 
 // "2020 - 2024" for version "4.01": the five accounting years a program
-// version calculates ("3.98" 2017 - 2021 ... "4.17" 2036 - 2040); empty for
-// a version outside that table.
+// version calculates ("3.98" 2017 - 2021 ... "4.17" 2036 - 2040), except
+// this release "4.03", which calculates the seven years of its tables
+// "2020 - 2026"; empty for a version outside that table.
 [[nodiscard]] std::string SupportedYearsText(std::string_view version);
 
 // The check table as the dialogs and tests see it.

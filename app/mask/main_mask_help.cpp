@@ -30,7 +30,7 @@ constexpr std::array<CommandTopic, 6> kHelpTopicCommands = {{
 
 constexpr int kIndexCommand = 5426;
 constexpr int kFirstLegalChangesCommand = 528;  // 2020
-constexpr int kLastLegalChangesCommand = 532;   // 2024
+constexpr int kLastLegalChangesCommand = 534;   // 2026
 constexpr int kFirstLegalChangesTopic = 50;
 constexpr int kFirstShownTopic = 1;
 constexpr int kLastContextTopic = 369;

@@ -37,7 +37,7 @@ struct HelpPage {
 [[nodiscard]] std::optional<HelpPage> HelpPageOfCommand(int command);
 
 inline constexpr int kLegalChangesCommand = 261;
-// The years of the legal changes as popup entries (2020..2024 send 528..532;
+// The years of the legal changes as popup entries (2020..2026 send 528..534;
 // no page exists for 2019, its entry is shown greyed).
 [[nodiscard]] std::vector<PopupEntry> LegalChangesYears();
 

@@ -25,6 +25,10 @@ constexpr const char* kDetailedNote =
     "\r\n\r\n"
     "Denken Sie daran, die Steuer- und Sozialversicherungstage ebenfalls zu buchen.";
 
+constexpr const char* kSeveralYearsNote =
+    "\r\n\r\nAb 2025 gilt im Lohnsteuerabzug keine Fünftelregelung mehr: Der sonstige Bezug für mehrere Jahre "
+    "wurde als gewöhnlicher sonstiger Bezug versteuert.";
+
 void DeductionRow(std::map<int, std::string>& texts, int row, const EmployeeDeductions& d) {
   const std::array<Cents, 8> cells = {d.wage_tax, d.church_tax, d.church_spouse, d.soli, d.kv, d.rv, d.av, d.pv};
   for (int column = 0; column < 8; ++column) texts[Grid(row, column)] = OverviewCell(cells[column]);
@@ -66,6 +70,7 @@ std::map<int, std::string> ResultsOverviewTexts(const PayrollResult& r, bool sta
   texts[kFlatSoliCaption] = r.uniform_flat_tax ? "" : "P.-Soli.";
   texts[kNoteFrame] = started_from_booking_mask ? kDetailedNoteCaption : kBriefNoteCaption;
   texts[kNoteText] = started_from_booking_mask ? kDetailedNote : kBriefNote;
+  if (r.several_years_taxed_as_ordinary) texts[kNoteText] += kSeveralYearsNote;
   return texts;
 }
 

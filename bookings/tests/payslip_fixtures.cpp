@@ -170,7 +170,7 @@ std::vector<PayslipCase> PayslipCases() {
   }
   booked->booking_table[static_cast<std::size_t>(n)] = Booking(n + 1, "10", "1", "1", "1000,00", "1000,00", "2", "2");
   ++n;
-  booked->booking_table[static_cast<std::size_t>(n)] = Booking(n + 1, "20", "2", "1", "200,00", "200,00", "0", "0");
+  booked->booking_table[static_cast<std::size_t>(n)] = Booking(n + 1, "20", "2", "1", "-200,00", "-200,00", "0", "0");
   ++n;
   booked->booking_table[static_cast<std::size_t>(n)] = Booking(n + 1, "30", "3", "20", "4,50", "90,00", "0", "0");
   ++n;
@@ -185,7 +185,7 @@ std::vector<PayslipCase> PayslipCases() {
   booked->mask_fields[F::OtherYears] = "1";
   booked->mask_fields[F::ExpectedAnnualIncome] = "42000,00";
   booked->month_record[67] = "4500,00";
-  booked->month_record[68] = "-200,00";
+  booked->month_record[68] = "200,00";  // category 2 negated: the advance of -200,00
   booked->month_record[69] = "90,00";
   cases.push_back({"booked_two_sheets", booked, true});
   return cases;

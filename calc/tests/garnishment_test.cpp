@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -43,9 +45,13 @@ TEST(GarnishmentTables, WeeklyAndDailyAmountsFollowFromTheMonthlyOnes) {
   const auto weekly = [](Cents m) { return Cents((m.Value() * 84 * 2 + 365) / (365 * 2)); };
   const auto daily = [](Cents w) { return Cents((w.Value() * 2 + 5) / 10); };
   for (const auto& e : AllGarnishmentExemptions()) {
+    // The 2025 announcement derives its weekly and daily amounts from
+    // unrounded values, a cent off now and then (75.04 a week for 326.04 a
+    // month, 219.42 a day for 1,097.05 a week); its figures hold.
+    const std::int64_t tolerance = e.valid_from == std::string_view("072025") ? 1 : 0;
     const auto check = [&](Cents ExemptAmounts::*field) {
-      EXPECT_EQ(e.weekly.*field, weekly(e.monthly.*field)) << e.valid_from;
-      EXPECT_EQ(e.daily.*field, daily(e.weekly.*field)) << e.valid_from;
+      EXPECT_LE(std::abs((e.weekly.*field - weekly(e.monthly.*field)).Value()), tolerance) << e.valid_from;
+      EXPECT_LE(std::abs((e.daily.*field - daily(e.weekly.*field)).Value()), tolerance) << e.valid_from;
     };
     check(&ExemptAmounts::base);
     check(&ExemptAmounts::first_dependant);

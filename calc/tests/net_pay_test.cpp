@@ -92,9 +92,9 @@ TEST(NetPay, BremenChamberOnTaxablePayRoundedHalfAwayFromZero) {
   m.in.taxable_gross = Cents(240000);
   m.in.taxable_other = Cents(11000);
   RunMonth(m, Params2023("06"));
-  // 0.15 % of 2510.00 = 3.765
-  EXPECT_EQ(m.out.employee.chamber, Cents(377));
-  EXPECT_EQ(m.out.employee.payout, Cents(195200 - 377));
+  // 0.14 % (Bremen from 2023) of 2510.00 = 3.514
+  EXPECT_EQ(m.out.employee.chamber, Cents(351));
+  EXPECT_EQ(m.out.employee.payout, Cents(195200 - 351));
 }
 
 struct ChamberCase {
@@ -112,12 +112,16 @@ TEST_P(Chamber, ContributionOfTheLand) {
 }
 
 // 2023 pension ceiling West 87600.00; Saarland cap for 30 days:
-// 87600.00 / 360 x 30 x 75 % = 5475.00, for 15 days 2737.50.
+// 87600.00 / 360 x 30 = 7300.00, for 15 days 3650.00.
 const ChamberCase kChamberCases[] = {
-    // 0.15 % of 5475.00 = 8.2125
-    {"SaarlandCappedAtThreeQuartersOfTheCeiling", {13, "1", Cents(0), Cents(700000), 30, Cents(8760000), 15}, 821},
-    // 0.15 % of 2737.50 = 4.10625
-    {"SaarlandCapOfFifteenDays", {13, "1", Cents(0), Cents(700000), 15, Cents(8760000), 15}, 411},
+    // 0.15 % of 7300.00 = 10.95, the chamber's maximum of 2023
+    {"SaarlandCappedAtTheCeiling", {13, "1", Cents(0), Cents(800000), 30, Cents(8760000), 15}, 1095},
+    // 0.15 % of 7000.00 = 10.50: below the ceiling, no longer cut to 75 %
+    {"SaarlandBetweenThreeQuartersAndTheCeiling", {13, "1", Cents(0), Cents(700000), 30, Cents(8760000), 15}, 1050},
+    // 0.15 % of 3650.00 = 5.475
+    {"SaarlandCapOfFifteenDays", {13, "1", Cents(0), Cents(700000), 15, Cents(8760000), 15}, 548},
+    // Bremen 0.14 % of 2000.00 = 2.80
+    {"BremenFrom2023", {6, "1", Cents(200000), Cents(0), 30, Cents(8760000), 14}, 280},
     // 0.15 % of 2000.00
     {"SaarlandBelowCap", {13, "1", Cents(999999), Cents(200000), 30, Cents(8760000), 15}, 300},
     {"SaarlandWithoutKey", {13, "", Cents(0), Cents(200000), 30, Cents(8760000), 15}, 0},

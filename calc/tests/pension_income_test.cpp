@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace pekto {
 namespace {
 
@@ -75,6 +78,60 @@ TEST(AgeRelief, PercentOfTheActivePayCappedByTheTable) {
   EXPECT_EQ(ComputePensionAllowances(r).age_relief, Decimal::FromInt(137));
   r.age_relief = false;
   EXPECT_TRUE(ComputePensionAllowances(r).age_relief.IsZero());
+}
+
+}  // namespace
+}  // namespace pekto
+
+namespace pekto {
+namespace {
+
+struct ChartYearCase {
+  const char* name;
+  int start_year;
+  int accounting_year;
+  std::int64_t monthly_cents;
+  int months;  // 0: a monthly calculation
+  const char* allowance;
+  const char* supplement;
+};
+
+void PrintTo(const ChartYearCase& c, std::ostream* os) { *os << c.name; }
+
+class PensionTablesOfTheChartYear : public ::testing::TestWithParam<ChartYearCase> {};
+
+TEST_P(PensionTablesOfTheChartYear, StartYearIndexesTheTablesOfTheAccountingYear) {
+  const ChartYearCase& c = GetParam();
+  PensionAllowanceRequest r = Pension(c.monthly_cents, c.start_year, c.months > 0, c.months);
+  r.accounting_year = c.accounting_year;
+  const PensionAllowances a = ComputePensionAllowances(r);
+  EXPECT_EQ(a.allowance, Decimal::Parse(c.allowance));
+  EXPECT_EQ(a.supplement, Decimal::Parse(c.supplement));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Years, PensionTablesOfTheChartYear,
+    ::testing::Values(
+        // Pension since 2023, 500 a month (6,000 a year): the 2024 chart
+        // takes 13.6 % (816.00, cap 1,020) and a supplement of 306; the 2025
+        // chart 14.0 % (840.00, cap 1,050) and 315.
+        ChartYearCase{"Since2023In2024", 2023, 2024, 50000, 0, "816.00", "306"},
+        ChartYearCase{"Since2023In2025", 2023, 2025, 50000, 0, "840.00", "315"},
+        // Since 2026 in 2026 (index 22): 12.8 % of 6,000 = 768.00, cap 960,
+        // supplement 288.
+        ChartYearCase{"Since2026In2026", 2026, 2026, 50000, 0, "768.00", "288"},
+        // A year calculation for seven months, pension since 2025 (index 21,
+        // 13.2 %, cap 990, supplement 297): 3,500 x 7 = 24,500 x 13.2 % =
+        // 3,234 capped at 990 / 12 x 7 = 577.50, cut up to 578 from 2025;
+        // supplement 297 / 12 x 7 = 173.25, up to 174.
+        ChartYearCase{"YearCalculationRoundsTheCapUpFrom2025", 2025, 2025, 350000, 7, "578", "174"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PensionTableIndex, RunsTo2058FromThe2025Chart) {
+  EXPECT_EQ(PensionTableIndex(2045, 2024), 36);
+  EXPECT_EQ(PensionTableIndex(2045, 2025), 41);
+  EXPECT_EQ(PensionTableIndex(2057, 2026), 53);
+  EXPECT_EQ(PensionTableIndex(2060, 2026), 54);
 }
 
 }  // namespace

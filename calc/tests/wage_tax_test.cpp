@@ -193,3 +193,61 @@ TEST(CardAllowance, ProratedAndRoundedAwayFromZeroToFiveCents) {
 
 }  // namespace
 }  // namespace pekto
+
+namespace pekto {
+namespace {
+
+// The Vorsorgepauschale of 20,000 euros a year, worked by hand. RV 9.3 %
+// = 1,860.00; statutory KV 7 % + 1.7 % / 2 and PV 1.8 % + 0.6 % (childless)
+// = 10.25 % = 2,050.00; AV 1.3 % = 260.00.
+struct VorsorgeCase {
+  const char* name;
+  const char* period;
+  int tax_class;
+  int pkv;
+  std::int64_t premium_monthly;
+  std::int64_t subsidy_monthly;
+  bool unemployment_insured;
+  int amount;
+};
+
+void PrintTo(const VorsorgeCase& c, std::ostream* os) { *os << c.name; }
+
+class Vorsorgepauschale2026 : public ::testing::TestWithParam<VorsorgeCase> {};
+
+TEST_P(Vorsorgepauschale2026, CapInsteadOfMinimum) {
+  const VorsorgeCase& c = GetParam();
+  ChartEmployee e = Employee(c.tax_class);
+  e.pkv = c.pkv;
+  e.private_premium_monthly = Cents(c.premium_monthly);
+  e.private_subsidy_monthly = Cents(c.subsidy_monthly);
+  e.unemployment_insured = c.unemployment_insured;
+  e.childless_surcharge = true;
+  const YearParameters params = Params(c.period);
+  const ChartConstants chart = MakeChartConstants(params, e, 30);
+  EXPECT_EQ(ComputePensionAllowance2015(chart, e, Decimal::FromInt(20000)).amount, Decimal::FromInt(c.amount));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Vorsorgepauschale2026,
+    ::testing::Values(
+        // 1,860 + 2,050 = 3,910; with AV 260 + 2,050 = 2,310 capped at
+        // 1,900: 3,760 is less.
+        VorsorgeCase{"StatutoryAboveTheCap", "0626", 1, 0, 0, 0, true, 3910},
+        // Private 100.00 a month = 1,200: 3,060; with AV 1,460 below the cap:
+        // 3,320.
+        VorsorgeCase{"PrivateWithTheAvPart", "0626", 1, 1, 10000, 0, true, 3320},
+        VorsorgeCase{"PrivateOutsideTheAv", "0626", 1, 1, 10000, 0, false, 3060},
+        // The employer's 60.00 a month (720) come off: 480; 1,860 + 260 + 480.
+        VorsorgeCase{"PrivateLessTheSubsidy", "0626", 1, 2, 10000, 6000, true, 2600},
+        // A subsidy above the premium leaves nothing, not less.
+        VorsorgeCase{"SubsidyAboveThePremium", "0626", 1, 2, 5000, 6000, true, 2120},
+        // Class VI: no private premium and no AV part.
+        VorsorgeCase{"ClassSix", "0626", 6, 1, 10000, 0, true, 1860},
+        // 2025 still has the minimum: 12 % of 20,000 capped at 1,900 with RV:
+        // 3,760 above 1,860 + 1,200.
+        VorsorgeCase{"MinimumIn2025", "0625", 1, 1, 10000, 0, true, 3760}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace pekto

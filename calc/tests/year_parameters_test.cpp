@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/garnishment_exemptions.h"
 #include "calc/year_tables.h"
 
 namespace pekto {
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(YearParameters, YearsWithoutTablesKeepOnlyTheDefaults) {
-  for (const char* period : {"1219", "0125", "1399", ""}) {
+  for (const char* period : {"1219", "0127", "1399", ""}) {
     const YearParameters p = Load(period);
     EXPECT_EQ(p.year, 0) << period;
     EXPECT_EQ(p.tax_tariff.SoliExemptTax.Value(), 97200);
@@ -181,6 +182,90 @@ TEST(YearTables, EveryYearIsConsistent) {
   }
   EXPECT_EQ(AllYearBlocks().front().year, kFirstParameterYear);
   EXPECT_EQ(AllYearBlocks().back().year, kLastParameterYear);
+}
+
+TEST(YearTables, FromTwentyTwentyFiveOneCeilingAndRisingValues) {
+  for (const YearBlock& b : AllYearBlocks()) {
+    SCOPED_TRACE(b.year);
+    const SocialInsurance& si = b.social_insurance;
+    EXPECT_FALSE(si.ChildAllowanceFull.IsZero());
+    EXPECT_FALSE(b.OneTwentiethReferenceValue.IsZero());
+    EXPECT_FALSE(b.MiniJobRvMinimumBase.IsZero());
+    EXPECT_GT(b.standard_limits.TransitionFactorF, 0.0F);
+    EXPECT_LT(b.standard_limits.TransitionFactorF, 1.0F);
+    EXPECT_GT(b.pension_allowance.AverageKvSupplement, 0);
+    if (b.year >= 2025) {
+      EXPECT_EQ(si.RvCeilingEast, si.RvCeilingWest);
+      EXPECT_EQ(si.AvCeilingEast, si.AvCeilingWest);
+    }
+  }
+  const YearBlock* y2024 = FindYearBlock(2024);
+  const YearBlock* y2025 = FindYearBlock(2025);
+  const YearBlock* y2026 = FindYearBlock(2026);
+  ASSERT_NE(y2025, nullptr);
+  ASSERT_NE(y2026, nullptr);
+  EXPECT_GT(y2025->social_insurance.RvCeilingWest, y2024->social_insurance.RvCeilingWest);
+  EXPECT_GT(y2026->social_insurance.RvCeilingWest, y2025->social_insurance.RvCeilingWest);
+  EXPECT_GT(y2026->social_insurance.KvCeiling, y2025->social_insurance.KvCeiling);
+  EXPECT_GT(y2025->standard_limits.MiniJobLimit, y2024->standard_limits.MiniJobLimit);
+  EXPECT_GT(y2026->standard_limits.MiniJobLimit, y2025->standard_limits.MiniJobLimit);
+  // The mini-job limit is 130 hours of the minimum wage over three months,
+  // rounded up to a euro: 12.82 and 13.90 euros.
+  EXPECT_EQ(y2025->standard_limits.MiniJobLimit.Value(), (1282 * 130 / 3 + 99) / 100 * 100);
+  EXPECT_EQ(y2026->standard_limits.MiniJobLimit.Value(), (1390 * 130 / 3 + 99) / 100 * 100);
+  // Factor F: 28 percent over the total of the average contribution rates.
+  for (const YearBlock* b : {y2025, y2026}) {
+    const SocialInsurance& si = b->social_insurance;
+    const int total = si.KvGeneralRate + b->pension_allowance.AverageKvSupplement + si.RvTotalRate +
+                      si.AvTotalRate + si.PvTotalRate;
+    EXPECT_NEAR(b->standard_limits.TransitionFactorF, 2800.0 / total, 0.00005) << b->year;
+  }
+}
+
+// The band routine's monthly corrections are (10 - free tenths) x the cents
+// of the exempt amount above the row's lower limit, over ten, rounded.
+TEST(YearTables, GarnishmentCorrectionsFollowFromTheExemptAmounts) {
+  for (const GarnishmentTable& row : GarnishmentRows()) {
+    const GarnishmentExemptions* e = FindGarnishmentExemptions(row.ValidFrom);
+    ASSERT_NE(e, nullptr) << row.ValidFrom;
+    EXPECT_EQ(row.UpperLimit, e->monthly.upper_limit) << row.ValidFrom;
+    int tenths = 0;
+    for (int d = 0; d < 6; ++d) {
+      tenths += row.BandCount[static_cast<std::size_t>(d)];
+      const Cents exempt = ExemptAmount(e->monthly, d);
+      const Cents lower = row.LowerLimit[static_cast<std::size_t>(d)];
+      EXPECT_EQ(lower.Value(), exempt.Value() / 1000 * 1000) << row.ValidFrom << " dependants " << d;
+      EXPECT_EQ(row.MonthlyCorrection[static_cast<std::size_t>(d)], ((10 - tenths) * (exempt - lower).Value() + 4) / 10)
+          << row.ValidFrom << " dependants " << d;
+    }
+  }
+}
+
+TEST(YearParameters, ChamberRateByLandAndYear) {
+  YearParameterInputs in;
+  in.state_code = "6";
+  in.period = "1222";
+  EXPECT_EQ(LoadYearParameters(in).ChamberRate, 15);
+  in.period = "0123";
+  EXPECT_EQ(LoadYearParameters(in).ChamberRate, 14);
+  in.period = "1226";
+  EXPECT_EQ(LoadYearParameters(in).ChamberRate, 14);
+  in.state_code = "13";
+  EXPECT_EQ(LoadYearParameters(in).ChamberRate, 15);
+}
+
+TEST(YearParameters, OnlyTheDecemberOf2024CarriesTheYearEndRevision) {
+  YearParameterInputs in;
+  in.period = "1124";
+  EXPECT_FALSE(LoadYearParameters(in).year_end_revision.has_value());
+  in.period = "1224";
+  const YearParameters december = LoadYearParameters(in);
+  ASSERT_TRUE(december.year_end_revision.has_value());
+  EXPECT_EQ(december.year_end_revision->tax_tariff.BasicAllowance.Value(), 1178400);
+  EXPECT_EQ(december.year_end_revision->ChildAllowanceFull.Value(), 954000);
+  EXPECT_EQ(AfterYearEndRevision(december).tax_tariff.BasicAllowance.Value(), 1178400);
+  in.period = "1225";
+  EXPECT_FALSE(LoadYearParameters(in).year_end_revision.has_value());
 }
 
 TEST(YearTables, GarnishmentRowsAscend) {

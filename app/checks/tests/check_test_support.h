@@ -43,7 +43,7 @@ struct CheckedMonth {
   explicit CheckedMonth(MaskFields fields)
       : mask(std::move(fields)), params(LoadYearParameters(YearParameterInputsOf(mask))) {}
 
-  [[nodiscard]] CheckInputs Inputs() const { return {mask, params, bookings, {"4.01", "0000 000000"}}; }
+  [[nodiscard]] CheckInputs Inputs() const { return {mask, params, bookings, {kProgramVersion, "0000 000000"}}; }
 
   MaskFields mask;
   YearParameters params;

@@ -254,6 +254,19 @@ TEST(InputChecks, AFailureIsAnExclamationBoxWithTheFieldToFocus) {
                                       "Bitte einen logischen Abrechnungs-", "monat 01 - 12 angeben...."}));
 }
 
+TEST(InputChecks, The2027PeriodIsRefusedWithThisReleasesRange) {
+  const auto first = First({{F::Period, "1227"}});
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(first->number, 3);
+  EXPECT_NE(first->message.Text().find("für das Jahr 2027 gefunden. Mit dieser Progrannversion können "
+                                       "ausschliesslich die Jahre 2020 - 2026 abgerechnet werden."),
+            std::string::npos);
+  for (const char* period : {"0125", "1226"}) {
+    const auto ok = First({{F::Period, period}});
+    EXPECT_TRUE(!ok.has_value() || ok->number != 3) << period;
+  }
+}
+
 TEST(InputChecks, MissingYearNamesTheYearTheRangeAndTheTelephone) {
   const auto first = First({{F::Period, "0199"}});
   ASSERT_TRUE(first.has_value());
@@ -261,7 +274,7 @@ TEST(InputChecks, MissingYearNamesTheYearTheRangeAndTheTelephone) {
   EXPECT_EQ(first->message.Text(),
             "Berechnung kann nicht durchgeführt werden.\r\n\r\n"
             "Es wurden keine Bezugsdaten (Steuer- und Sozialversicherung) für das Jahr 2099 gefunden. "
-            "Mit dieser Progrannversion können ausschliesslich die Jahre 2020 - 2024 abgerechnet werden.\r\n\r\n"
+            "Mit dieser Progrannversion können ausschliesslich die Jahre 2020 - 2026 abgerechnet werden.\r\n\r\n"
             "Bitte wenden Sie sich gegebenenfalls an den Softwareersteler.\r\nTelefon: 0000 000000");
 }
 
@@ -331,7 +344,8 @@ TEST(SupportedYears, FollowTheProgramVersion) {
   EXPECT_EQ(SupportedYearsText("3.97"), "");
   EXPECT_EQ(SupportedYearsText("4.18"), "");
   EXPECT_EQ(SupportedYearsText("4.1"), "");
-  EXPECT_EQ(SupportedYearsText(kProgramVersion), "2020 - 2024");
+  EXPECT_EQ(SupportedYearsText("4.03"), "2020 - 2026");
+  EXPECT_EQ(SupportedYearsText(kProgramVersion), "2020 - 2026");
 }
 
 }  // namespace
@@ -369,7 +383,9 @@ INSTANTIATE_TEST_SUITE_P(Years, OtherEmployerPayLimitOfTheYear,
                          ::testing::Values(OtherPayCase{"Year2024Allowed", "0324", "1999,99", false, ""},
                                            OtherPayCase{"Year2024Refused", "0324", "2000,00", true, "1999,99"},
                                            OtherPayCase{"September2022", "0922", "1300,00", true, "1299,99"},
-                                           OtherPayCase{"October2022", "1022", "1599,99", false, ""}),
+                                           OtherPayCase{"October2022", "1022", "1599,99", false, ""},
+                                           OtherPayCase{"Year2025Allowed", "0625", "1999,99", false, ""},
+                                           OtherPayCase{"Year2026Refused", "1226", "2000,00", true, "1999,99"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

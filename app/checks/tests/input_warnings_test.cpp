@@ -58,7 +58,11 @@ INSTANTIATE_TEST_SUITE_P(Periods, FlatTaxLimit,
                                            LimitCase{"October2022At520", "1022", "520,00", false},
                                            LimitCase{"October2022At521", "1022", "521,00", true},
                                            LimitCase{"March2024At538", "0324", "538,00", false},
-                                           LimitCase{"March2024At538And1Cent", "0324", "538,01", true}),
+                                           LimitCase{"March2024At538And1Cent", "0324", "538,01", true},
+                                           LimitCase{"May2025At556", "0525", "556,00", false},
+                                           LimitCase{"May2025At556And1Cent", "0525", "556,01", true},
+                                           LimitCase{"December2026At603", "1226", "603,00", false},
+                                           LimitCase{"December2026At603And1Cent", "1226", "603,01", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputWarnings, TheLimitQuestionStopsOnNoWithTheFocusOnTheFlatTaxKind) {

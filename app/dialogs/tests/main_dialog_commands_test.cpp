@@ -169,6 +169,24 @@ MaskFields PictureMonth() {
   return mask;
 }
 
+// The month this release is made for: December 2026, with its one-off
+// payment, through the mask to the overview.
+TEST_F(MainMaskTest, ADecember2026MonthIsCalculatedEndToEnd) {
+  Open();
+  MaskFields mask = PictureMonth();
+  mask[F::Period] = "1226";
+  mask[F::OtherYears] = "5";
+  Fill(mask);
+  responder_.HandleDialog([&](QWidget& overview) {
+    Screenshot(overview, "results_overview_1226.png");
+    dynamic_cast<Dialog&>(overview).SendCommand(overview_control::kAccept);
+  });
+  dialog_->SendCommand(MainDialog::kCalculate);
+  EXPECT_EQ(responder_.dialogs_handled, 1);
+  for (const auto& box : boxes_.shown) EXPECT_EQ(box.text.find("Bezugsdaten"), std::string::npos) << box.text;
+  Screenshot(*dialog_, "main_mask_1226.png");
+}
+
 class MainMaskPictureTest : public MainMaskTest, public ::testing::WithParamInterface<char> {};
 
 TEST_P(MainMaskPictureTest, MaskAndOverviewAtTheScreenClass) {

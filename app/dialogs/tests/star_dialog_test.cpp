@@ -74,7 +74,8 @@ class StartMaskTest : public testing::Test {
 
 TEST_F(StartMaskTest, ReadsLikeTheStartMask) {
   Start(true);
-  EXPECT_EQ(Star()->windowTitle().toStdString(), "PEKTO Lohn- und Gehaltsabrechnung 2020 - 2024");
+  EXPECT_EQ(Star()->windowTitle().toStdString(), "PEKTO Lohn- und Gehaltsabrechnung 2020 - 2026");
+  EXPECT_EQ(Star()->Text(112), "2020 - 2026");
   EXPECT_EQ(Star()->Text(1), "&Hauptmaske aufrufen (Return)");
   EXPECT_EQ(Star()->Text(103), "&Programm beenden (Esc)");
   EXPECT_EQ(Edit(301)->echoMode(), QLineEdit::Password);

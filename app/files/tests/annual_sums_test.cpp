@@ -211,7 +211,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SummationDueTest,
                                          Due{"NotCalculated", "", "032024", "0424", false},
                                          Due{"MalformedPeriod", "1", "032024", "1324", false},
                                          Due{"YearWithoutParameters", "1", "", "0319", false},
-                                         Due{"EarlierMonth", "1", "052024", "0324", true}),
+                                         Due{"EarlierMonth", "1", "052024", "0324", true},
+                                         Due{"January2025", "1", "122024", "0125", true},
+                                         Due{"December2026", "1", "112026", "1226", true},
+                                         Due{"YearAfterTheTables", "1", "122026", "0127", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct NewYear {
@@ -234,7 +237,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, NewYearTest,
                          testing::Values(NewYear{"January", "122023", "0124", true},
                                          NewYear{"JanuaryTyped", "1223", "0124", true},
                                          NewYear{"SameYear", "052024", "0624", false},
-                                         NewYear{"NeverClosed", "", "0124", false}),
+                                         NewYear{"NeverClosed", "", "0124", false},
+                                         NewYear{"January2026", "122025", "0126", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CloseMonth, AddsTheMonthAndMarksTheClosedPeriod) {

@@ -116,3 +116,26 @@ TEST_F(FullYearTest, JanuaryStartsANewYearFileAndNewSums) {
 
 }  // namespace
 }  // namespace pekto
+
+namespace pekto {
+namespace {
+
+// December 2025 closes the old year, January 2026 opens a new year file; the
+// December of 2026 closes with the year's sums.
+TEST_F(FullYearTest, TheYearsTwentyFiveAndTwentySixHaveTheirYearFiles) {
+  (void)CloseMonthOf(12, "25");
+  (void)CloseMonthOf(1, "26");
+  EXPECT_TRUE(folder_.Has("MAIER@@@_050.25"));
+  EXPECT_TRUE(folder_.Has("MAIER@@@_050.26"));
+  EXPECT_EQ(record_->annual_block[s::kTaxablePay], "325000");
+  for (int m = 2; m <= 12; ++m) (void)CloseMonthOf(m, "26");
+  EXPECT_EQ(user_.confirmed.back().caption, "Abschluss des Abrechnungszeitraumes Dezember 2026");
+  EXPECT_EQ(record_->annual_block[s::kTaxablePay], "3900000");
+  EXPECT_EQ(record_->annual_block[s::kLastSummation], "122026");
+  const YearFileRead year = ReadYearFile(folder_.files, "C:\\PEKTO\\01\\MAIER@@@_050.26");
+  ASSERT_EQ(year.status, ReadStatus::Ok);
+  EXPECT_EQ(year.file.months[11][80], "1226");
+}
+
+}  // namespace
+}  // namespace pekto

@@ -63,6 +63,7 @@ constexpr CommandTopic kCommandTopics[] = {
     {4359, "pekto", 218},  {264, "pekto", 218},   {274, "pekto", 211},   {275, "pekto", 207},
     {5417, "pekto", 329},  {5425, "pekto", 330},  {283, "pekto", 300},   {528, "gesetz", 50},
     {529, "gesetz", 51},   {530, "gesetz", 52},   {531, "gesetz", 53},   {532, "gesetz", 54},
+    {533, "gesetz", 55},   {534, "gesetz", 56},
     {5426, "register", 0},
 };
 

@@ -89,5 +89,14 @@ TEST(ResultsOverview, TheNoteFollowsWhereTheCalculationWasStarted) {
             "Denken Sie daran, die Steuer- und Sozialversicherungstage ebenfalls zu buchen.");
 }
 
+TEST(ResultsOverview, APaymentForSeveralYearsFrom2025IsNamedInTheNote) {
+  PayrollResult result;
+  result.several_years_taxed_as_ordinary = true;
+  const std::string note = ResultsOverviewTexts(result, false).at(kNoteText);
+  EXPECT_TRUE(note.starts_with("Eine ausführliche Darstellung des Bruttolohnbereiches"));
+  EXPECT_TRUE(note.ends_with("\r\n\r\nAb 2025 gilt im Lohnsteuerabzug keine Fünftelregelung mehr: Der sonstige "
+                             "Bezug für mehrere Jahre wurde als gewöhnlicher sonstiger Bezug versteuert."));
+}
+
 }  // namespace
 }  // namespace pekto
