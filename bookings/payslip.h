@@ -12,6 +12,7 @@
 #include "bookings/wage_type_file.h"
 #include "calc/payroll_result.h"
 #include "record/dialog_message.h"
+#include "record/booking_slots.h"
 #include "record/employee_record.h"
 
 namespace pekto {
@@ -37,17 +38,17 @@ inline constexpr int kNumberWidth = 10;  // with the column's leading blank
 }  // namespace payslip_column
 
 // Where the booking mask keeps the employee's and the employer's name and
-// address in the month record (slots 70-81, UTF-8 in memory).
+// address in the month record (record/booking_slots.h).
 namespace address_slot {
-inline constexpr int kEmployeeName = 70;
-inline constexpr int kEmployeeFirstName = 71;
-inline constexpr int kEmployeeStreet = 72;
-inline constexpr int kEmployeePostcode = 73;
-inline constexpr int kEmployeePlace = 74;
-inline constexpr int kEmployerName = 75;
-inline constexpr int kEmployerStreet = 76;
-inline constexpr int kEmployerPostcode = 77;
-inline constexpr int kEmployerPlace = 78;
+using booking_slot::kEmployeeFirstName;
+using booking_slot::kEmployeeName;
+using booking_slot::kEmployeePlace;
+using booking_slot::kEmployeePostcode;
+using booking_slot::kEmployeeStreet;
+using booking_slot::kEmployerName;
+using booking_slot::kEmployerPlace;
+using booking_slot::kEmployerPostcode;
+using booking_slot::kEmployerStreet;
 }  // namespace address_slot
 
 // One line of the line table.
