@@ -340,6 +340,7 @@ void MainDialog::OpenBookingMask() {
   booking.open_document = [this](std::string_view document) {
     return context_.documents.Open(context_.state.paths.File(document));
   };
+  booking.start_accessory = [this](std::string_view program) { StartAccessoryNamed(program); };
   const auto evaluation = pekto::OpenBookingMask(Services(), std::move(booking), this);
   ShowMask();
   if (!evaluation) return;
@@ -382,10 +383,7 @@ void MainDialog::OpenPayrollAccountOfMask() {
   PayrollAccountOptions options;
   options.name = record.mask_fields[MaskField::FileName];
   options.help_file = context_.state.paths.File(kMainHelpFile);
-  options.start_accessory = [this](std::string_view program) {
-    StartAccessory(program == AccessoryProgramName(Accessory::Calendar) ? Accessory::Calendar
-                                                                        : Accessory::Calculator);
-  };
+  options.start_accessory = [this](std::string_view program) { StartAccessoryNamed(program); };
   OpenPayrollAccount(Services(), record, std::move(options), this);
 }
 
@@ -414,6 +412,12 @@ bool MainDialog::ConfirmDiscardingEntries() {
 
 // The accessory deletes the start token when it starts and refuses to run
 // without it.
+// The booking mask and the payroll account name the accessory by its
+// program ("FIMREL.EXE", "DORVEL.EXE").
+void MainDialog::StartAccessoryNamed(std::string_view program) {
+  StartAccessory(program == AccessoryProgramName(Accessory::Calendar) ? Accessory::Calendar : Accessory::Calculator);
+}
+
 void MainDialog::StartAccessory(Accessory accessory) {
   const auto failure = pekto::StartAccessory(context_.files, context_.programs, context_.state.paths, accessory);
   if (failure) ShowDialogMessage(Services().messages, *failure);

@@ -81,6 +81,7 @@ class MainDialog final : public Dialog {
   void LeaveToStartMask();
   bool ConfirmDiscardingEntries();
   void StartAccessory(Accessory accessory);
+  void StartAccessoryNamed(std::string_view program);
   void OpenExplanation(std::string_view document, std::string_view failure);
   [[nodiscard]] QWidget* FieldControl(MaskField field) const { return Control(ControlIdOf(field)); }
   [[nodiscard]] MaskField CurrentField() const;

@@ -185,5 +185,20 @@ TEST_F(BookingFlowTest, LohnartendateiOpensTheEditorOverTheInstallationsWageType
   EXPECT_EQ(first, "Gehalt");
 }
 
+// "&Zubehör" of the booking mask starts the accessories as the main mask
+// does: the token first, then the program in the installation folder.
+TEST_F(BookingFlowTest, TheAccessoriesMenuOfTheBookingMaskStartsThem) {
+  Open();
+  responder_.HandleDialog([](QWidget& widget) {
+    auto& booking = dynamic_cast<BookingDialog&>(widget);
+    booking.SendCommand(BookingDialog::kCalculator);
+    booking.SendCommand(kIdCancel);
+  });
+  dialog_->SendCommand(MainDialog::kBookingMask);
+  ASSERT_EQ(programs_.launches.size(), 1u);
+  EXPECT_EQ(programs_.launches[0].program, "C:\\PEKTO\\FIMREL.EXE");
+  EXPECT_TRUE(installation_.files.FileExists("C:\\PEKTO\\START.DAT"));
+}
+
 }  // namespace
 }  // namespace pekto
