@@ -109,7 +109,7 @@ DialogMessage DeleteWageTypeFileQuestion() {
           {"Falls Sie die ursprüngliche Lohnarten", "Datei zu einem späteren Zeitpunkt wie-",
            "derherstellen möchten, verwenden Sie", "bitte das Installationsprogramm.", "",
            "Sind Sie sicher, daß Sie die Lohn-", "arten Datei von Ihrer Festplatte", "löschen möchten ?"},
-          MessageKind::Question};
+          MessageKind::DeleteQuestion};
 }
 
 DialogMessage UnsavedWageTypesQuestion() {

@@ -137,5 +137,11 @@ TEST(WageTypeSelection, ListsNumberAndName) {
   EXPECT_EQ(entries[1], "12  EG-Pauschale (Steuerklasse)");
 }
 
+// Deleting the wage-type file asks with "Nein" as the default answer.
+TEST(WageTypeEditor, DeletingTheFileAsksWithNeinAsTheDefault) {
+  EXPECT_EQ(DeleteWageTypeFileQuestion().kind, MessageKind::DeleteQuestion);
+  EXPECT_EQ(UnsavedWageTypesQuestion().kind, MessageKind::Question);
+}
+
 }  // namespace
 }  // namespace pekto
