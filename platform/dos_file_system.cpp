@@ -130,10 +130,12 @@ std::optional<std::string> DosFileSystem::ReadFile(std::string_view dos) const {
   return ReadWholeFile(*host);
 }
 
-WriteResult DosFileSystem::ReplaceFile(std::string_view dos, std::string_view bytes) const {
+WriteResult DosFileSystem::ReplaceFile(std::string_view dos, std::string_view bytes, std::string_view mode_of) const {
   const auto host = HostPath(dos);
   if (!host) return {false, ENOENT};
-  return ReplaceFileAtomically(*host, bytes);
+  std::optional<fs::path> mode_source;
+  if (!mode_of.empty()) mode_source = HostPath(mode_of);
+  return ReplaceFileAtomically(*host, bytes, mode_source.value_or(fs::path()));
 }
 
 bool DosFileSystem::DeleteFile(std::string_view dos) const {

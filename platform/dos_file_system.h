@@ -42,7 +42,10 @@ class DosFileSystem {
   [[nodiscard]] bool FileExists(std::string_view dos) const;
   [[nodiscard]] bool DirectoryExists(std::string_view dos) const;
   [[nodiscard]] std::optional<std::string> ReadFile(std::string_view dos) const;
-  [[nodiscard]] WriteResult ReplaceFile(std::string_view dos, std::string_view bytes) const;
+  // `mode_of`, when given, names the file whose permissions the new file
+  // takes (see ReplaceFileAtomically).
+  [[nodiscard]] WriteResult ReplaceFile(std::string_view dos, std::string_view bytes,
+                                        std::string_view mode_of = {}) const;
   bool DeleteFile(std::string_view dos) const;
   bool RemoveEmptyDirectory(std::string_view dos) const;
   bool CreateDirectories(std::string_view dos) const;

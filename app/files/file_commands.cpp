@@ -19,7 +19,9 @@ using R = FileCommandResult;
 FileWriter WriterOf(const FileCommandContext& context) {
   if (context.replace_file) return context.replace_file;
   const DosFileSystem& files = context.files;
-  return [&files](std::string_view path, std::string_view bytes) { return files.ReplaceFile(path, bytes); };
+  return [&files](std::string_view path, std::string_view bytes, std::string_view mode_of) {
+    return files.ReplaceFile(path, bytes, mode_of);
+  };
 }
 
 FileCommandOutcome Outcome(R result) { return FileCommandOutcome{result, false, std::nullopt, false}; }
@@ -79,7 +81,7 @@ void UpdateEmployerList(const BlockValues& block, const FileCommandContext& cont
     return;
   }
   if (!AddEmployer(list.entries, EmployerOf(block))) return;
-  const WriteResult written = WriterOf(context)(path, SerializeEmployerList(list.entries));
+  const WriteResult written = WriterOf(context)(path, SerializeEmployerList(list.entries), path);
   if (!written.ok) (void)user.Show(WriteFailedMessage(path, written.error_number));
 }
 
