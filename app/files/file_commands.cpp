@@ -136,9 +136,17 @@ FileCommandOutcome SaveEmployee(EmployeeRecord& record, const FileCommandContext
   record.month_record[slot::kEmployeeFilePath] = path;
   auto working = std::make_unique<EmployeeRecord>(record);
   std::vector<PlannedWrite> writes;
-  if (SummationDue(*working) && user.Confirm(SummationContent(*working)) &&
-      !PlanSummation(*working, context, user, writes)) {
-    return Outcome(R::Failed);
+  // A month is closed only with entries that pass the checks of RETURN:
+  // the summation computes it, and a value the calculation cannot hold
+  // (a file edited by hand, an older version) must not reach the year file.
+  if (SummationDue(*working)) {
+    const YearParameters params = LoadYearParameters(YearParameterInputsOf(working->mask_fields));
+    if (const auto failure = FirstFailingCheck(CheckInputs{working->mask_fields, params})) {
+      (void)user.Show(failure->message);
+      (void)user.Show(MonthNotClosedMessage(Slot(*working, MaskField::Period)));
+    } else if (user.Confirm(SummationContent(*working)) && !PlanSummation(*working, context, user, writes)) {
+      return Outcome(R::Failed);
+    }
   }
   const BlockValues block = StoredBlockOf(*working);
   writes.push_back({path, SerializeRecordFile(block)});

@@ -102,6 +102,17 @@ TEST(MonthlyWageTax, WeeksAndWholeYearsAreNotPerDay) {
   EXPECT_FALSE(ComputeMonthlyWageTax(params, Employee(1), Month(600000, 60)).per_day_mode);
 }
 
+// Day counts far beyond a year come only from damaged files; they must
+// still compute (360 / days of the pay), never overflow.
+TEST(MonthlyWageTax, HugeDayCountsAnnualiseWithoutOverflow) {
+  const YearParameters params = Params("0124");
+  const MonthlyWageTax tax = ComputeMonthlyWageTax(params, Employee(1), Month(1000000000, 21474837));
+  EXPECT_EQ(tax.working.annual_wage, Decimal::Parse("167.63"));  // 10,000,000 * 360 / 21,474,837
+  const MonthlyWageTax most = ComputeMonthlyWageTax(params, Employee(1), Month(1000000000, 2147483647));
+  EXPECT_EQ(most.working.annual_wage, Decimal::Parse("1.67"));
+  EXPECT_GE(most.wage_tax.Value(), 0);
+}
+
 TEST(MonthlyWageTax, FactorReducesTaxAndBaseToWholeEuros) {
   const YearParameters params = Params("0124");
   ChartEmployee without = Employee(4);
