@@ -175,7 +175,7 @@ const std::array<MaskFieldSpec, kMaskFieldCount> kMaskFieldTable = {{
      9, AllowedKeys::DigitsComma, "", 29, 204, 60, 1, 53},
     {57, "midi_other_employer_pay", "Mehrfach Gleitzone Betrag",
      " Arbeitsentgelt anderer Arbeitgeber (Mehrfachbeschäftigung Gleitzone)",
-     6, AllowedKeys::DigitsComma, "", 31, 334, 11, 16, 55},
+     7, AllowedKeys::DigitsComma, "", 31, 334, 11, 16, 55},
     {58, "pension_start_year", "Versorgungsbezug 1. Jahr (JHJJ)",
      " Jahr ab dem der Versorgungsbezug gewährt wird",
      4, AllowedKeys::Digits, "", 57, 334, 30, 16, 1},
