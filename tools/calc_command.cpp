@@ -288,10 +288,12 @@ int RunAll(const Options& options, std::ostream& out, std::ostream& err) {
   }
   auto record = std::make_unique<EmployeeRecord>();
   bool any_failed = false;
-  for (const std::string& name : EmployeeFilesIn(*folder)) {
-    const std::string id = JsonQuote(name);
+  for (const StoredFileEntry& entry : EmployeeFilesIn(*folder)) {
+    const std::string id = JsonQuote(entry.name);
     bool failed = true;
-    if (auto load_error = LoadStoredMonthFile(*folder / name, *record)) {
+    if (!entry.regular_file) {
+      out << ErrorLine(id, "Datei " + entry.name + " ist keine Datei.") << '\n';
+    } else if (auto load_error = LoadStoredMonthFile(entry.host, *record)) {
       out << ErrorLine(id, *load_error) << '\n';
     } else {
       out << CalculatedLine(id, *record, options, failed) << '\n';

@@ -103,6 +103,9 @@ bool WriteAll(const std::vector<PlannedWrite>& writes, const FileCommandContext&
 
 FileCommandOutcome LoadFile(const std::string& path, LoadVariant variant, EmployeeRecord& record,
                             const FileCommandContext& context, FileCommandUser& user) {
+  if (!context.files.FileExists(path) && context.files.EntryExists(path)) {
+    return Reported(user, NotAFileMessage(path), R::Failed);
+  }
   const RecordFileRead read = ReadRecordFile(context.files, path);
   if (read.status == ReadStatus::Missing) return Reported(user, FileNotFoundMessage(path), R::Failed);
   if (read.status == ReadStatus::Damaged) return Reported(user, FileDamagedMessage(path), R::Failed);

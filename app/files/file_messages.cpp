@@ -102,6 +102,13 @@ DialogMessage MonthNotClosedMessage(std::string_view period) {
           MessageKind::Information};
 }
 
+DialogMessage NotAFileMessage(std::string_view path) {
+  return {kErrorCaption,
+          {"Datei " + std::string(path) + " ist keine Datei", "(ein Ordner oder eine Gerätedatei) und kann",
+           "nicht geladen werden."},
+          MessageKind::Stop};
+}
+
 DialogMessage FileNotFoundMessage(std::string_view path) {
   return {kErrorCaption,
           {"Datei " + std::string(path) + " wurde nicht gefunden.", "Wenden Sie sich bitte an den Autor."},

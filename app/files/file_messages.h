@@ -27,6 +27,8 @@ struct SaveRefusal {
 
 [[nodiscard]] DialogMessage UnsavedChangesQuestion();
 [[nodiscard]] DialogMessage FileNotFoundMessage(std::string_view path);
+// Something named like a data file that is a folder, a FIFO or a device.
+[[nodiscard]] DialogMessage NotAFileMessage(std::string_view path);
 [[nodiscard]] DialogMessage DeleteQuestion(std::string_view path);
 [[nodiscard]] DialogMessage PayslipQuestion();
 // A month whose entries fail an input check is not closed: the save writes

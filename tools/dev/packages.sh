@@ -1,6 +1,6 @@
 # The Debian packages the build needs; sourced by ./test and ./run.
 PEKTO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-                qt6-base-dev fonts-dejavu-core ccache)
+                qt6-base-dev fonts-dejavu-core ccache clang-14 libclang-rt-14-dev)
 
 pekto_install_packages() {
   local missing=()
