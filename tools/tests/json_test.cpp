@@ -30,6 +30,9 @@ struct BadJson {
   const char* text;
 };
 
+void PrintTo(const BadJson& row, std::ostream* out) { *out << row.name; }
+
+
 class JsonErrors : public ::testing::TestWithParam<BadJson> {};
 
 TEST_P(JsonErrors, RefusedWithAPositionInTheMessage) {

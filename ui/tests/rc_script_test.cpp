@@ -173,6 +173,9 @@ struct BadRow {
   const char* error_start;
 };
 
+void PrintTo(const BadRow& row, std::ostream* out) { *out << row.name; }
+
+
 class BadScriptTest : public testing::TestWithParam<BadRow> {};
 
 TEST_P(BadScriptTest, ReportsTheLineAndKeepsTheRest) {

@@ -23,7 +23,7 @@ using testing_support::FileCommandTest;
 using testing_support::kMaier;
 using F = MaskField;
 
-constexpr int kKills = 24;
+constexpr int kKills = 40;
 constexpr const char* kEmployee = "MAIER.050";
 constexpr const char* kSecurityCopy = "MAIER~~~.050";
 constexpr const char* kYearFile = "MAIER@@@_050.24";
