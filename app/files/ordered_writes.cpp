@@ -25,7 +25,11 @@ std::optional<WriteFailure> RenameInOrder(const DosFileSystem& files, const std:
       RemoveStaged(files, writes);
       return WriteFailure{write.path, error.value()};
     }
-    if (!SyncDirectory(target->parent_path())) return WriteFailure{write.path, errno};
+    if (!SyncDirectory(target->parent_path())) {
+      const int sync_error = errno;
+      RemoveStaged(files, writes);
+      return WriteFailure{write.path, sync_error};
+    }
   }
   return std::nullopt;
 }
