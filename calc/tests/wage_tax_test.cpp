@@ -113,6 +113,17 @@ TEST(MonthlyWageTax, HugeDayCountsAnnualiseWithoutOverflow) {
   EXPECT_GE(most.wage_tax.Value(), 0);
 }
 
+// A count of fifteen digits (the most a file value can carry) is held
+// where the calculation's products still fit, instead of wrapping.
+TEST(PayrollInputCounts, LongCountsFromAFileAreHeld) {
+  MonthRecord month{};
+  month[static_cast<std::size_t>(SlotOf(MaskField::GarnishMonths))] = "999999999999999";
+  month[static_cast<std::size_t>(SlotOf(MaskField::TaxDays))] = "30";
+  const PayrollInput in = ReadPayrollInput(month);
+  EXPECT_EQ(in.garnish_months, 999999);
+  EXPECT_EQ(in.tax_days, 30);
+}
+
 TEST(MonthlyWageTax, FactorReducesTaxAndBaseToWholeEuros) {
   const YearParameters params = Params("0124");
   ChartEmployee without = Employee(4);
