@@ -35,7 +35,8 @@ inline constexpr int kGarnishmentKey = 6;
 using WageTypeRow = std::array<std::string, kWageTypeColumns>;
 
 struct WageTypeTable {
-  std::array<WageTypeRow, kWageTypeRows> rows{};
+  // Default-initialised: every text empty (clang 14 crashes on "{}" here).
+  std::array<WageTypeRow, kWageTypeRows> rows;
   std::uint16_t count = 0;
   bool changed = false;  // edits or appended wage types not yet saved
 

@@ -1,5 +1,7 @@
 #include "calc/payroll_input.h"
 
+#include <algorithm>
+
 namespace pekto {
 namespace {
 
@@ -7,7 +9,12 @@ const std::string& Text(const MonthRecord& r, MaskField field) {
   return r[static_cast<std::size_t>(SlotOf(field))];
 }
 Cents Amount(const MonthRecord& r, MaskField field) { return AmountOrZero(Text(r, field)); }
-int Number(const MonthRecord& r, MaskField field) { return static_cast<int>(IntegerOrZero(Text(r, field))); }
+// Counts (days, months, keys) are typed with at most three digits; a longer
+// one from a damaged file is held at 999999, where every product of the
+// calculation still fits.
+int Number(const MonthRecord& r, MaskField field) {
+  return static_cast<int>(std::min<std::int64_t>(IntegerOrZero(Text(r, field)), 999999));
+}
 Cents AmountAt(const MonthRecord& r, int slot) { return AmountOrZero(r[static_cast<std::size_t>(slot)]); }
 
 // Rates are typed like amounts ("16,50"): their cents are 1/100 percent.

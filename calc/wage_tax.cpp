@@ -355,7 +355,7 @@ MonthlyWageTax ComputeMonthlyWageTax(const YearParameters& params, const ChartEm
   const ChartConstants chart = MakeChartConstants(params, employee, days);
   // The chart's MRE4JL: the period's amounts brought to a year.
   const Decimal to_year = Decimal::FromInt(360);
-  const Decimal period_hundreds = Decimal::FromInt(100 * days);
+  const Decimal period_hundreds = Decimal::FromInt(days) * kHundred;  // every int: no overflow
   auto annualise = [&](Cents amount) {
     return (amount.ToDecimal() * to_year).Divide(period_hundreds, 2, Rounding::Down);
   };

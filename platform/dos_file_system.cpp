@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/code_page.h"
 #include "platform/dos_path.h"
 #include "platform/utf8.h"
 
@@ -17,14 +18,16 @@ namespace {
 
 // The entry of `dir` whose name equals `name` without regard to case; the
 // exact name wins, otherwise the first match in sorted order.
+// Names are compared as the program sees them (HostNameToUtf8), so that
+// "JÄGER.031" finds the file an older installation named J\xC4GER.031.
 std::optional<std::string> FindEntry(const fs::path& dir, const std::string& name) {
   std::error_code error;
-  if (fs::exists(dir / name, error)) return name;
+  if (fs::symlink_status(dir / name, error).type() != fs::file_type::not_found && !error) return name;
   const std::string folded = FoldCase(name);
   std::optional<std::string> found;
   for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
     std::string candidate = it->path().filename().string();
-    if (FoldCase(candidate) == folded && (!found || candidate < *found)) found = std::move(candidate);
+    if (FoldCase(HostNameToUtf8(candidate)) == folded && (!found || candidate < *found)) found = std::move(candidate);
   }
   return found;
 }
@@ -45,6 +48,11 @@ std::string DriveFolderName(char drive) {
 }
 
 }  // namespace
+
+std::string HostNameToUtf8(std::string_view host_name) {
+  if (IsValidUtf8(host_name)) return std::string(host_name);
+  return DosUmlautsToUtf8(host_name);
+}
 
 EnvironmentLookup SystemEnvironment() {
   return [](std::string_view name) -> std::optional<std::string> {
@@ -130,10 +138,12 @@ std::optional<std::string> DosFileSystem::ReadFile(std::string_view dos) const {
   return ReadWholeFile(*host);
 }
 
-WriteResult DosFileSystem::ReplaceFile(std::string_view dos, std::string_view bytes) const {
+WriteResult DosFileSystem::ReplaceFile(std::string_view dos, std::string_view bytes, std::string_view mode_of) const {
   const auto host = HostPath(dos);
   if (!host) return {false, ENOENT};
-  return ReplaceFileAtomically(*host, bytes);
+  std::optional<fs::path> mode_source;
+  if (!mode_of.empty()) mode_source = HostPath(mode_of);
+  return ReplaceFileAtomically(*host, bytes, mode_source.value_or(fs::path()));
 }
 
 bool DosFileSystem::DeleteFile(std::string_view dos) const {
@@ -163,16 +173,32 @@ bool DosFileSystem::IsWriteProtected(std::string_view dos) const {
   return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-std::vector<std::string> DosFileSystem::ListFiles(std::string_view dos_dir) const {
-  std::vector<std::string> names;
+std::vector<FolderEntry> DosFileSystem::ListEntries(std::string_view dos_dir) const {
+  std::vector<FolderEntry> entries;
   const auto host = HostPath(dos_dir);
-  if (!host) return names;
+  if (!host) return entries;
   std::error_code error;
   for (fs::directory_iterator it(*host, error), end; !error && it != end; it.increment(error)) {
-    if (it->is_regular_file(error)) names.push_back(it->path().filename().string());
+    std::error_code kind;
+    entries.push_back({HostNameToUtf8(it->path().filename().string()), it->is_regular_file(kind)});
   }
-  std::sort(names.begin(), names.end());
+  std::sort(entries.begin(), entries.end(),
+            [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+  return entries;
+}
+
+std::vector<std::string> DosFileSystem::ListFiles(std::string_view dos_dir) const {
+  std::vector<std::string> names;
+  for (FolderEntry& entry : ListEntries(dos_dir)) {
+    if (entry.regular_file) names.push_back(std::move(entry.name));
+  }
   return names;
+}
+
+bool DosFileSystem::EntryExists(std::string_view dos) const {
+  const auto host = HostPath(dos);
+  std::error_code error;
+  return host && fs::symlink_status(*host, error).type() != fs::file_type::not_found && !error;
 }
 
 }  // namespace pekto

@@ -14,6 +14,17 @@
 
 namespace pekto {
 
+// The name of a host folder entry as the program sees it: UTF-8 names as
+// they are; other bytes (names an older installation wrote in Windows-1252,
+// or with the umlauts of DOS code page 437) decoded as the names in the
+// program's files are (DosUmlautsToUtf8).
+[[nodiscard]] std::string HostNameToUtf8(std::string_view host_name);
+
+struct FolderEntry {
+  std::string name;  // UTF-8 (HostNameToUtf8)
+  bool regular_file = false;  // false: a folder, a FIFO, a device, a broken link
+};
+
 using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view name)>;
 // The process environment (getenv).
 [[nodiscard]] EnvironmentLookup SystemEnvironment();
@@ -42,7 +53,10 @@ class DosFileSystem {
   [[nodiscard]] bool FileExists(std::string_view dos) const;
   [[nodiscard]] bool DirectoryExists(std::string_view dos) const;
   [[nodiscard]] std::optional<std::string> ReadFile(std::string_view dos) const;
-  [[nodiscard]] WriteResult ReplaceFile(std::string_view dos, std::string_view bytes) const;
+  // `mode_of`, when given, names the file whose permissions the new file
+  // takes (see ReplaceFileAtomically).
+  [[nodiscard]] WriteResult ReplaceFile(std::string_view dos, std::string_view bytes,
+                                        std::string_view mode_of = {}) const;
   bool DeleteFile(std::string_view dos) const;
   bool RemoveEmptyDirectory(std::string_view dos) const;
   bool CreateDirectories(std::string_view dos) const;
@@ -51,6 +65,10 @@ class DosFileSystem {
   [[nodiscard]] bool IsWriteProtected(std::string_view dos) const;
   // Names of the regular files in a folder, sorted.
   [[nodiscard]] std::vector<std::string> ListFiles(std::string_view dos_dir) const;
+  // Every entry of a folder, sorted by name, with whether it is a file.
+  [[nodiscard]] std::vector<FolderEntry> ListEntries(std::string_view dos_dir) const;
+  // Something (a file, a folder, a FIFO ...) exists under the path.
+  [[nodiscard]] bool EntryExists(std::string_view dos) const;
 
  private:
   [[nodiscard]] std::optional<std::filesystem::path> DriveFolder(char drive) const;

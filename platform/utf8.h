@@ -15,6 +15,10 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 [[nodiscard]] std::u32string DecodeUtf8(std::string_view text);
 void AppendUtf8(std::string& out, char32_t code_point);
 [[nodiscard]] std::string EncodeUtf8(std::u32string_view text);
+// Well-formed UTF-8 (RFC 3629): no overlong forms, no surrogates, nothing
+// above U+10FFFF.
+[[nodiscard]] bool IsValidUtf8(std::string_view text);
+
 // Number of code points (what a user counts as characters).
 [[nodiscard]] std::size_t CodePointCount(std::string_view text);
 

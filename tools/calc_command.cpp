@@ -380,14 +380,16 @@ int RunAll(const Options& options, std::ostream& out, std::ostream& err) {
   }
   auto record = std::make_unique<EmployeeRecord>();
   bool any_failed = false;
-  for (const std::string& name : EmployeeFilesIn(*folder)) {
-    const std::string id = JsonQuote(name);
+  for (const StoredFileEntry& entry : EmployeeFilesIn(*folder)) {
+    const std::string id = JsonQuote(entry.name);
     bool failed = true;
-    if (auto load_error = LoadStoredMonthFile(*folder / name, *record)) {
+    if (!entry.regular_file) {
+      out << ErrorLine(id, "Datei " + entry.name + " ist keine Datei.") << '\n';
+    } else if (auto load_error = LoadStoredMonthFile(entry.host, *record)) {
       out << ErrorLine(id, *load_error) << '\n';
     } else {
       std::optional<EvaluatedBookings> bookings;
-      if (options.bookings) bookings = EvaluateStoredBookings(*record, *folder / name);
+      if (options.bookings) bookings = EvaluateStoredBookings(*record, entry.host);
       out << CalculatedLine(id, *record, options, failed, bookings) << '\n';
     }
     any_failed = any_failed || failed;

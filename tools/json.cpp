@@ -5,6 +5,37 @@
 namespace pekto {
 namespace {
 
+// The length of the well-formed UTF-8 sequence at `pos` (RFC 3629: no
+// overlong forms, no surrogates, nothing above U+10FFFF), 0 when there is
+// none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // U+D800..U+DFFF
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (pos + length > text.size()) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
 class Parser {
  public:
   explicit Parser(std::string_view text) : text_(text) {}
@@ -92,7 +123,7 @@ class Parser {
       SkipSpace();
       JsonValue value;
       if (!ParseValue(value, depth + 1)) return false;
-      out.members.emplace_back(std::move(key), std::move(value));
+      out.members.push_back({std::move(key), std::move(value)});
       SkipSpace();
       if (pos_ < text_.size() && text_[pos_] == ',') {
         ++pos_;
@@ -198,6 +229,13 @@ class Parser {
       const char c = text_[pos_++];
       if (c == '"') return true;
       if (static_cast<unsigned char>(c) < 0x20) return Fail("Steuerzeichen in Zeichenkette"), false;
+      if (static_cast<unsigned char>(c) >= 0x80) {
+        const std::size_t length = Utf8SequenceLength(text_, pos_ - 1);
+        if (length == 0) return --pos_, Fail("ungültiges UTF-8"), false;
+        out.append(text_.substr(pos_ - 1, length));
+        pos_ += length - 1;
+        continue;
+      }
       if (c != '\\') {
         out += c;
         continue;
@@ -222,6 +260,8 @@ class Parser {
               return Fail("unvollständiges Surrogatpaar"), false;
             }
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+          } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
+            return Fail("einzelnes Surrogat"), false;
           }
           AppendUtf8(out, cp);
           break;
@@ -254,14 +294,27 @@ std::string JsonQuote(std::string_view text) {
   out.reserve(text.size() + 2);
   out += '"';
   const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
-    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x80;
   });
   if (plain) {
     out += text;
     out += '"';
     return out;
   }
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      // Every line written is valid UTF-8: a broken sequence (never from
+      // parsed input, which is checked) becomes U+FFFD.
+      const std::size_t length = Utf8SequenceLength(text, i);
+      if (length == 0) {
+        out += "\xEF\xBF\xBD";  // U+FFFD
+      } else {
+        out.append(text.substr(i, length));
+        i += length - 1;
+      }
+      continue;
+    }
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;

@@ -12,6 +12,8 @@
 
 namespace pekto {
 
+struct JsonMember;
+
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };
 
@@ -19,9 +21,16 @@ struct JsonValue {
   bool boolean = false;
   std::string text;  // the string's content, or the number as written
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  // A vector of a type completed below (allowed since C++17); a pair of
+  // the incomplete JsonValue is not, and clang refuses it.
+  std::vector<JsonMember> members;
 
   [[nodiscard]] const JsonValue* Find(std::string_view key) const;
+};
+
+struct JsonMember {
+  std::string first;  // the key
+  JsonValue second;   // its value
 };
 
 struct JsonParseResult {

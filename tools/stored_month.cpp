@@ -28,23 +28,31 @@ std::optional<std::string> LoadStoredMonth(std::string_view bytes, EmployeeRecor
 
 std::optional<std::string> LoadStoredMonthFile(const fs::path& path, EmployeeRecord& record) {
   std::error_code error;
-  if (!fs::is_regular_file(path, error)) return "Datei " + path.string() + " wurde nicht gefunden.";
+  const std::string shown = HostNameToUtf8(path.string());
+  if (!fs::is_regular_file(path, error)) {
+    std::error_code kind;
+    if (fs::symlink_status(path, kind).type() != fs::file_type::not_found && !kind) {
+      return "Datei " + shown + " ist keine Datei.";
+    }
+    return "Datei " + shown + " wurde nicht gefunden.";
+  }
   const auto bytes = ReadWholeFile(path);
-  if (!bytes) return "Datei " + path.string() + " kann nicht gelesen werden.";
+  if (!bytes) return "Datei " + shown + " kann nicht gelesen werden.";
   return LoadStoredMonth(*bytes, record);
 }
 
-std::vector<std::string> EmployeeFilesIn(const fs::path& folder) {
-  std::vector<std::string> names;
+std::vector<StoredFileEntry> EmployeeFilesIn(const fs::path& folder) {
+  std::vector<StoredFileEntry> entries;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    std::string name = it->path().filename().string();
-    if (ClassifyDataFile(name) == DataFileKind::EmployeeFile && it->is_regular_file(error)) {
-      names.push_back(std::move(name));
-    }
+    std::string name = HostNameToUtf8(it->path().filename().string());
+    if (ClassifyDataFile(name) != DataFileKind::EmployeeFile) continue;
+    std::error_code kind;
+    entries.push_back({std::move(name), it->path(), it->is_regular_file(kind)});
   }
-  std::sort(names.begin(), names.end());
-  return names;
+  std::sort(entries.begin(), entries.end(),
+            [](const StoredFileEntry& a, const StoredFileEntry& b) { return a.name < b.name; });
+  return entries;
 }
 
 }  // namespace pekto

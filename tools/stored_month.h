@@ -28,8 +28,15 @@ namespace pekto {
 // Reads the file first; a missing or unreadable file is named.
 [[nodiscard]] std::optional<std::string> LoadStoredMonthFile(const std::filesystem::path& path, EmployeeRecord& record);
 
-// The employee files of a folder (not security copies, year files or
-// AG.DAT), sorted by name.
-[[nodiscard]] std::vector<std::string> EmployeeFilesIn(const std::filesystem::path& folder);
+struct StoredFileEntry {
+  std::string name;  // as the program shows it (UTF-8, older code pages decoded)
+  std::filesystem::path host;
+  bool regular_file = false;  // false: a folder or FIFO named like an employee file
+};
+
+// The entries of a folder named like employee files (not security copies,
+// year files or AG.DAT), sorted by name; those that are no file are
+// listed too, so that they are reported rather than skipped.
+[[nodiscard]] std::vector<StoredFileEntry> EmployeeFilesIn(const std::filesystem::path& folder);
 
 }  // namespace pekto

@@ -1,6 +1,9 @@
 #include "ui/rc_lexer.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <limits>
 #include <cstdlib>
 
 namespace pekto::rc {
@@ -49,9 +52,14 @@ void Lexer::Preprocessor() {
   while (i < line.size() && IsNameChar(line[i])) ++i;
   const std::string name = line.substr(name_start, i - name_start);
   char* end = nullptr;
+  errno = 0;
   const long value = std::strtol(line.c_str() + i, &end, 0);
   if (name.empty() || end == line.c_str() + i) {
     out_.errors.push_back(std::to_string(line_) + ": #define without a number");
+    return;
+  }
+  if (errno == ERANGE) {
+    out_.errors.push_back(std::to_string(line_) + ": number out of range");
     return;
   }
   out_.defines[name] = value;
@@ -94,8 +102,16 @@ void Lexer::String() {
 void Lexer::Number() {
   const std::string rest(text_.substr(pos_, 32));
   char* end = nullptr;
-  const long value = std::strtol(rest.c_str(), &end, 0);
-  pos_ += static_cast<std::size_t>(end - rest.c_str());
+  errno = 0;
+  long value = std::strtol(rest.c_str(), &end, 0);
+  // Too many digits: the parser refuses what does not fit an int, so the
+  // saturated value stands for every larger one.
+  const auto used = static_cast<std::size_t>(end - rest.c_str());
+  if (errno == ERANGE || used == rest.size()) value = std::numeric_limits<long>::max();
+  pos_ += std::max<std::size_t>(1, used);
+  if (used == rest.size()) {
+    while (pos_ < text_.size() && std::isalnum(static_cast<unsigned char>(Peek()))) ++pos_;
+  }
   while (pos_ < text_.size() && (Peek() == 'L' || Peek() == 'l' || Peek() == 'U' || Peek() == 'u')) ++pos_;
   Add(TokenKind::Number, {}, value);
 }

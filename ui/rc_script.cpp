@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <limits>
+#include <string>
 
 #include "platform/atomic_file.h"
 #include "ui/rc_lexer.h"
@@ -10,6 +12,10 @@
 namespace pekto::rc {
 
 namespace {
+
+// Pop-up menus within pop-up menus; real menus nest two or three deep,
+// and the parser recurses once per level.
+constexpr int kMaxMenuDepth = 16;
 
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -69,8 +75,8 @@ class Parser {
   void DialogOption(Dialog& dialog, const std::string& keyword);
   Control ParseControl();
   void ControlTail(Control& control);
-  std::vector<MenuItem> MenuItems();
-  MenuItem ParseMenuItem();
+  std::vector<MenuItem> MenuItems(int depth = 0);
+  MenuItem ParseMenuItem(int depth);
   AcceleratorTable ParseAccelerators(std::string name);
   Accelerator ParseAccelerator();
 
@@ -78,16 +84,22 @@ class Parser {
   std::size_t pos_ = 0;
 };
 
+// Every number of a script is a coordinate, an id, a key or a style: an
+// int. Larger values are refused before they are negated or narrowed.
 long Parser::Number() {
   const bool negative = Accept(TokenKind::Minus);
   long value = 0;
   if (Peek().kind == TokenKind::Number) {
-    value = Take().value;
+    value = Peek().value;
   } else if (Peek().kind == TokenKind::Name && lexed_.defines.contains(Peek().text)) {
-    value = lexed_.defines.at(Take().text);
+    value = lexed_.defines.at(Peek().text);
   } else {
     Fail("expected a number");
   }
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+    Fail("number out of range");
+  }
+  Take();
   return negative ? -value : value;
 }
 
@@ -282,14 +294,15 @@ void Parser::ControlTail(Control& control) {
   if (Accept(TokenKind::Comma)) control.ex_styles = Styles();
 }
 
-std::vector<MenuItem> Parser::MenuItems() {
+std::vector<MenuItem> Parser::MenuItems(int depth) {
+  if (depth > kMaxMenuDepth) Fail("menus nested deeper than " + std::to_string(kMaxMenuDepth) + " levels");
   Expect(TokenKind::Begin, "BEGIN");
   std::vector<MenuItem> items;
-  while (!Accept(TokenKind::End)) items.push_back(ParseMenuItem());
+  while (!Accept(TokenKind::End)) items.push_back(ParseMenuItem(depth));
   return items;
 }
 
-MenuItem Parser::ParseMenuItem() {
+MenuItem Parser::ParseMenuItem(int depth) {
   MenuItem item;
   if (AcceptName("POPUP")) {
     item.popup = true;
@@ -311,7 +324,7 @@ MenuItem Parser::ParseMenuItem() {
     item.grayed = item.grayed || flag == "GRAYED" || flag == "INACTIVE";
     item.checked = item.checked || flag == "CHECKED";
   }
-  if (item.popup) item.items = MenuItems();
+  if (item.popup) item.items = MenuItems(depth + 1);
   return item;
 }
 
@@ -426,7 +439,7 @@ std::optional<int> VirtualKeyCode(std::string_view name) {
   for (const auto& key : kKeys) {
     if (key.name == name) return key.code;
   }
-  if (name.size() >= 5 && name.substr(0, 4) == "VK_F") {
+  if (name.size() >= 5 && name.size() <= 6 && name.substr(0, 4) == "VK_F") {  // VK_F1 .. VK_F24
     int number = 0;
     for (char c : name.substr(4)) {
       if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;

@@ -25,8 +25,15 @@ bool Entered(const CheckContext& c, F field) { return !c[field].empty(); }
 
 // Cents (tenths for the child allowances); 0 when empty; nothing when the
 // text breaks the amount rule.
+// A minus only where the field's input filter lets one be typed ("Brutto-
+// lohn gesamt", "Freibetrag / Hinzurech.-Betrag"); elsewhere it is the
+// field's format error, never a negative pay.
 std::optional<std::int64_t> Amount(const CheckContext& c, F field) {
-  return ParseMaskAmount(c[field], DecimalsOf(field));
+  const std::string& text = c[field];
+  if (!text.empty() && text.front() == '-' && SpecOf(field).allowed != AllowedKeys::DigitsCommaMinus) {
+    return std::nullopt;
+  }
+  return ParseMaskAmount(text, DecimalsOf(field));
 }
 
 bool Positive(const CheckContext& c, F field) {

@@ -7,6 +7,7 @@
 #include "app/checks/amount_format.h"
 #include "app/checks/check_conditions.h"
 #include "app/checks/check_table.h"
+#include "app/checks/field_text.h"
 
 namespace pekto {
 namespace {
@@ -242,10 +243,26 @@ bool InputWarning::StopsAfter(bool answered_yes) const {
 
 bool ContinuingAnswer(const InputWarning& warning) { return warning.stop != WarningStop::OnYes; }
 
+DialogMessage UntypeableFieldMessage(MaskField field) {
+  const MaskFieldSpec& spec = SpecOf(field);
+  return {std::string(kErrorCaption),
+          {std::string(kErrorIntroduction), "", "Der Eintrag im Eingabefeld \"" + std::string(spec.label) + "\"",
+           "enthält Zeichen, die dort nicht eingegeben", "werden können, oder ist länger als " +
+               std::to_string(spec.max_length) + " Zeichen.",
+           "Bitte den Eintrag korrigieren."},
+          MessageKind::Exclamation};
+}
+
 std::optional<CheckFailure> FirstFailingCheck(const CheckInputs& inputs) {
   const CheckContext context(inputs.mask, inputs.params);
   for (const InputCheck& check : InputCheckTable()) {
     if (check.fails(context, check.field)) return FailureOf(check, context, inputs.program);
+  }
+  // Each field's own check speaks first (a misplaced minus in an amount is
+  // that amount's format error); what is left that no typing could
+  // produce came from a file.
+  if (const auto field = FirstUntypeableField(inputs.mask)) {
+    return CheckFailure{kUntypeableFieldCheck, *field, UntypeableFieldMessage(*field)};
   }
   return std::nullopt;
 }

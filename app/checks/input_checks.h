@@ -48,8 +48,15 @@ struct CheckInputs {
 // The fields of the mask that the year parameters depend on.
 [[nodiscard]] YearParameterInputs YearParameterInputsOf(const MaskFields& mask);
 
+// After the 103 checks: a text that no typing could have put into its field
+// (characters outside the field's input filter, or too long), as a value
+// from a file can be.
+inline constexpr int kUntypeableFieldCheck = 104;
+
+[[nodiscard]] DialogMessage UntypeableFieldMessage(MaskField field);
+
 struct CheckFailure {
-  int number = 0;  // 1..103
+  int number = 0;  // 1..103, or kUntypeableFieldCheck
   MaskField focus = MaskField::BirthDate;
   DialogMessage message;  // "Eingabe Fehler !", exclamation icon
 };

@@ -107,8 +107,10 @@ DataFileKind ClassifyDataFile(std::string_view name) {
 }
 
 std::vector<std::string> ListDataFiles(const DosFileSystem& files, std::string_view dos_dir, DataFileKind kind) {
-  std::vector<std::string> names = files.ListFiles(dos_dir);
-  std::erase_if(names, [kind](const std::string& name) { return ClassifyDataFile(name) != kind; });
+  std::vector<std::string> names;
+  for (FolderEntry& entry : files.ListEntries(dos_dir)) {
+    if (ClassifyDataFile(entry.name) == kind) names.push_back(std::move(entry.name));
+  }
   return names;
 }
 

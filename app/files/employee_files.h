@@ -41,7 +41,9 @@ void DefaultPvKey(MonthRecord& month);
 
 enum class DataFileKind { EmployeeFile, SecurityCopy, YearFile, EmployerList, Other };
 [[nodiscard]] DataFileKind ClassifyDataFile(std::string_view name);
-// The names of one kind in a folder, sorted.
+// The names of one kind in a folder, sorted; names in older code pages
+// decoded, and entries that are no file (a folder, a FIFO) listed too, so
+// that loading them says what they are instead of hiding them.
 [[nodiscard]] std::vector<std::string> ListDataFiles(const DosFileSystem& files, std::string_view dos_dir,
                                                      DataFileKind kind);
 

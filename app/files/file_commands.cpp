@@ -19,7 +19,9 @@ using R = FileCommandResult;
 FileWriter WriterOf(const FileCommandContext& context) {
   if (context.replace_file) return context.replace_file;
   const DosFileSystem& files = context.files;
-  return [&files](std::string_view path, std::string_view bytes) { return files.ReplaceFile(path, bytes); };
+  return [&files](std::string_view path, std::string_view bytes, std::string_view mode_of) {
+    return files.ReplaceFile(path, bytes, mode_of);
+  };
 }
 
 FileCommandOutcome Outcome(R result) { return FileCommandOutcome{result, false, std::nullopt, false}; }
@@ -79,7 +81,7 @@ void UpdateEmployerList(const BlockValues& block, const FileCommandContext& cont
     return;
   }
   if (!AddEmployer(list.entries, EmployerOf(block))) return;
-  const WriteResult written = WriterOf(context)(path, SerializeEmployerList(list.entries));
+  const WriteResult written = WriterOf(context)(path, SerializeEmployerList(list.entries), path);
   if (!written.ok) (void)user.Show(WriteFailedMessage(path, written.error_number));
 }
 
@@ -101,6 +103,9 @@ bool WriteAll(const std::vector<PlannedWrite>& writes, const FileCommandContext&
 
 FileCommandOutcome LoadFile(const std::string& path, LoadVariant variant, EmployeeRecord& record,
                             const FileCommandContext& context, FileCommandUser& user) {
+  if (!context.files.FileExists(path) && context.files.EntryExists(path)) {
+    return Reported(user, NotAFileMessage(path), R::Failed);
+  }
   const RecordFileRead read = ReadRecordFile(context.files, path);
   if (read.status == ReadStatus::Missing) return Reported(user, FileNotFoundMessage(path), R::Failed);
   if (read.status == ReadStatus::Damaged) return Reported(user, FileDamagedMessage(path), R::Failed);
@@ -134,9 +139,17 @@ FileCommandOutcome SaveEmployee(EmployeeRecord& record, const FileCommandContext
   record.month_record[slot::kEmployeeFilePath] = path;
   auto working = std::make_unique<EmployeeRecord>(record);
   std::vector<PlannedWrite> writes;
-  if (SummationDue(*working) && user.Confirm(SummationContent(*working)) &&
-      !PlanSummation(*working, context, user, writes)) {
-    return Outcome(R::Failed);
+  // A month is closed only with entries that pass the checks of RETURN:
+  // the summation computes it, and a value the calculation cannot hold
+  // (a file edited by hand, an older version) must not reach the year file.
+  if (SummationDue(*working)) {
+    const YearParameters params = LoadYearParameters(YearParameterInputsOf(working->mask_fields));
+    if (const auto failure = FirstFailingCheck(CheckInputs{working->mask_fields, params})) {
+      (void)user.Show(failure->message);
+      (void)user.Show(MonthNotClosedMessage(Slot(*working, MaskField::Period)));
+    } else if (user.Confirm(SummationContent(*working)) && !PlanSummation(*working, context, user, writes)) {
+      return Outcome(R::Failed);
+    }
   }
   const BlockValues block = StoredBlockOf(*working);
   writes.push_back({path, SerializeRecordFile(block)});

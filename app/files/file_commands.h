@@ -23,6 +23,7 @@
 #include "record/dialog_message.h"
 #include "record/employee_record.h"
 #include "app/startup/install_paths.h"
+#include "app/files/ordered_writes.h"
 #include "app/files/selection_list.h"
 #include "platform/dos_file_system.h"
 
@@ -74,7 +75,7 @@ struct FileCommandContext {
   // Replaces a file atomically; empty means files.ReplaceFile. Tests put a
   // failing writer here (a full disk, a missing permission). The files of
   // one save are written side by side, so it may run on several threads.
-  std::function<WriteResult(std::string_view path, std::string_view bytes)> replace_file;
+  FileWriter replace_file;
 };
 
 enum class FileCommandResult {

@@ -93,6 +93,22 @@ DialogMessage UnsavedChangesQuestion() {
           MessageKind::Question};
 }
 
+DialogMessage MonthNotClosedMessage(std::string_view period) {
+  const std::string shown =
+      period.size() == 4 ? std::string(period.substr(0, 2)) + "/" + std::string(period.substr(2)) : std::string(period);
+  return {"PEKTO Hinweis!",
+          {"Der Abrechnungszeitraum " + shown + " wurde nicht", "abgeschlossen: die Eingaben bestehen",
+           "die Prüfung nicht. Gespeichert wurde", "nur die Arbeitnehmerdatei."},
+          MessageKind::Information};
+}
+
+DialogMessage NotAFileMessage(std::string_view path) {
+  return {kErrorCaption,
+          {"Datei " + std::string(path) + " ist keine Datei", "(ein Ordner oder eine Gerätedatei) und kann",
+           "nicht geladen werden."},
+          MessageKind::Stop};
+}
+
 DialogMessage FileNotFoundMessage(std::string_view path) {
   return {kErrorCaption,
           {"Datei " + std::string(path) + " wurde nicht gefunden.", "Wenden Sie sich bitte an den Autor."},

@@ -27,8 +27,13 @@ struct SaveRefusal {
 
 [[nodiscard]] DialogMessage UnsavedChangesQuestion();
 [[nodiscard]] DialogMessage FileNotFoundMessage(std::string_view path);
+// Something named like a data file that is a folder, a FIFO or a device.
+[[nodiscard]] DialogMessage NotAFileMessage(std::string_view path);
 [[nodiscard]] DialogMessage DeleteQuestion(std::string_view path);
 [[nodiscard]] DialogMessage PayslipQuestion();
+// A month whose entries fail an input check is not closed: the save writes
+// the employee file only and says so after the check's own message.
+[[nodiscard]] DialogMessage MonthNotClosedMessage(std::string_view period);
 
 // A damaged file, a failed write or delete: each is reported, never passed
 // over as success.

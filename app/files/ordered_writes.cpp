@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <future>
+#include <set>
+
+#include "platform/atomic_file.h"
 
 namespace pekto {
 namespace {
@@ -22,6 +25,11 @@ std::optional<WriteFailure> RenameInOrder(const DosFileSystem& files, const std:
       RemoveStaged(files, writes);
       return WriteFailure{write.path, error.value()};
     }
+    if (!SyncDirectory(target->parent_path())) {
+      const int sync_error = errno;
+      RemoveStaged(files, writes);
+      return WriteFailure{write.path, sync_error};
+    }
   }
   return std::nullopt;
 }
@@ -34,11 +42,18 @@ std::optional<WriteFailure> ReplaceFilesInOrder(const DosFileSystem& files, cons
                                                 const FileWriter& writer) {
   // Either policy: where no thread can be started the write runs when its
   // result is asked for.
+  std::set<std::filesystem::path> folders;
+  for (const PlannedWrite& write : writes) {
+    if (const auto target = files.HostPath(write.path)) folders.insert(target->parent_path());
+  }
+  // Before any write of this save starts, so that no temporary of a live
+  // write can be taken for a stale one.
+  for (const auto& folder : folders) RemoveStaleTemporaries(folder, StagedPath(""));
   std::vector<std::future<WriteResult>> staged;
   staged.reserve(writes.size());
   for (const PlannedWrite& write : writes) {
     staged.push_back(std::async(std::launch::async | std::launch::deferred,
-                                [&writer, &write] { return writer(StagedPath(write.path), write.bytes); }));
+                                [&writer, &write] { return writer(StagedPath(write.path), write.bytes, write.path); }));
   }
   std::optional<WriteFailure> failure;
   for (std::size_t i = 0; i < staged.size(); ++i) {

@@ -22,8 +22,11 @@ struct PlannedWrite {
 };
 
 // Replaces one file atomically (DosFileSystem::ReplaceFile or a test's
-// failing writer); may be called from several threads at once.
-using FileWriter = std::function<WriteResult(std::string_view path, std::string_view bytes)>;
+// failing writer), giving it the permissions of the file `mode_of` (the
+// target a staged copy will replace); may be called from several threads
+// at once.
+using FileWriter =
+    std::function<WriteResult(std::string_view path, std::string_view bytes, std::string_view mode_of)>;
 
 struct WriteFailure {
   std::string path;  // the target that could not be written
@@ -33,7 +36,10 @@ struct WriteFailure {
 // The staged copy of a target: "C:\PEKTO\01\MAIER.050" -> "...\MAIER.050.neu".
 [[nodiscard]] std::string StagedPath(std::string_view path);
 
-// nullopt when every file was replaced.
+// nullopt when every file was replaced. Temporaries left in the target
+// folders by an interrupted earlier save are removed first; each rename is
+// made durable (folder synced) before the next one, so that their order
+// holds after a power cut too.
 [[nodiscard]] std::optional<WriteFailure> ReplaceFilesInOrder(const DosFileSystem& files,
                                                               const std::vector<PlannedWrite>& writes,
                                                               const FileWriter& writer);

@@ -17,19 +17,27 @@ void ResetTables(ProgramState& state) {
   state.field_state = {};
 }
 
-// Steps 3 to 5; false when there is no usable system file.
-SystemFileStatus ReadInstallation(ProgramState& state, const StartupInputs& inputs, const DosFileSystem& files) {
+enum class Installation { Ok, SystemFileMissing, SystemFileDamaged, Elsewhere };
+
+// Steps 3 to 5: the system file of the working directory, and the
+// installation it names. Start-up deletes and creates files in the
+// installation directory, so it must be the folder the system file was
+// read from (a copied or moved installation, a crafted file); drive Z:,
+// the host's root, is never one.
+Installation ReadInstallation(ProgramState& state, const StartupInputs& inputs, const DosFileSystem& files) {
   state.working_directory = inputs.working_directory;
   state.system_file_path = JoinDos(inputs.working_directory, kSystemFileName);
   const SystemFileRead read = ReadSystemFile(files, state.system_file_path);
   state.system_file = read.file;
   state.screen_class = ScreenClassForWidth(inputs.screen_width);
   state.layout_variant = LayoutVariantFor(state.screen_class);
-  if (read.status != SystemFileStatus::Ok) return read.status;
+  if (read.status == SystemFileStatus::Missing) return Installation::SystemFileMissing;
+  if (read.status == SystemFileStatus::Damaged) return Installation::SystemFileDamaged;
   ApplyPaths(state);
+  if (!IsInstallationOf(state.paths, inputs.working_directory)) return Installation::Elsewhere;
   files.DeleteFile(state.paths.File("BILDSCH."));
   files.CreateDirectories(state.paths.File("HIS01"));
-  return SystemFileStatus::Ok;
+  return Installation::Ok;
 }
 
 void LoadWageTypesWithWarnings(ProgramState& state, const DosFileSystem& files, MessageBoxes& messages) {
@@ -79,20 +87,30 @@ std::vector<std::string> DeleteInstallationLeftovers(const DosFileSystem& files,
   return removed;
 }
 
+bool IsInstallationOf(const InstallPaths& paths, std::string_view working_directory) {
+  const auto root = ParseDosPath(paths.InstallRoot());
+  return root && root->drive != 'Z' && SameDosPath(paths.InstallRoot(), working_directory);
+}
+
 StartupOutcome RunStartup(ProgramState& state, const StartupInputs& inputs, StartupServices& services) {
   ResetTables(state);
-  const SystemFileStatus system_file = ReadInstallation(state, inputs, services.files);
-  if (system_file == SystemFileStatus::Ok) services.online.ReadSettings(state.paths);
+  const Installation installation = ReadInstallation(state, inputs, services.files);
+  if (installation == Installation::Ok) services.online.ReadSettings(state.paths);
   if (!services.host.CreateStartMask()) {
     services.messages.Show(startup_message::StartMaskNotCreated());
     return StartupOutcome::EndProgram;
   }
-  if (system_file == SystemFileStatus::Missing) {
+  if (installation == Installation::SystemFileMissing) {
     services.messages.Show(startup_message::SystemFileMissing(state.system_file_path));
     return StartupOutcome::EndProgram;
   }
-  if (system_file == SystemFileStatus::Damaged) {
+  if (installation == Installation::SystemFileDamaged) {
     services.messages.Show(startup_message::SystemFileDamaged(state.system_file_path));
+    return StartupOutcome::EndProgram;
+  }
+  if (installation == Installation::Elsewhere) {
+    services.messages.Show(startup_message::InstallationElsewhere(state.system_file_path, state.paths.InstallRoot()));
+    state.paths = {};
     return StartupOutcome::EndProgram;
   }
   LoadWageTypesWithWarnings(state, services.files, services.messages);

@@ -6,8 +6,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/startup/install_paths.h"
 #include "ui/message_box.h"
 
 namespace pekto {
@@ -40,6 +42,10 @@ enum class StartupOutcome { EnterMessageLoop, EndProgram };
 
 StartupOutcome RunStartup(ProgramState& state, const StartupInputs& inputs, StartupServices& services);
 
+// The installation the system file names is the folder it was read from
+// (compared as DOS paths), and not on drive Z: (the host's root).
+[[nodiscard]] bool IsInstallationOf(const InstallPaths& paths, std::string_view working_directory);
+
 // The data files whose read-only attribute ends the program, and the
 // installation folder itself (files are replaced through it).
 [[nodiscard]] std::vector<std::string> WriteProtectedDataFiles(const DosFileSystem& files, const ProgramState& state);
@@ -53,6 +59,8 @@ namespace startup_message {
 [[nodiscard]] Message StartMaskNotCreated();
 [[nodiscard]] Message SystemFileMissing(const std::string& path);
 [[nodiscard]] Message SystemFileDamaged(const std::string& path);
+// The system file names another folder (or drive Z:) as the installation.
+[[nodiscard]] Message InstallationElsewhere(const std::string& system_file_path, const std::string& named_root);
 [[nodiscard]] Message FewerThanTwoWageTypes();
 [[nodiscard]] Message WageTypeFileIncomplete(const std::string& path);
 [[nodiscard]] Message WageTypeNamesWithForeignCharacters(const std::vector<std::string>& running_numbers);

@@ -26,6 +26,15 @@ Message SystemFileDamaged(const std::string& path) {
           MessageIcon::Stop, MessageButtons::Ok};
 }
 
+Message InstallationElsewhere(const std::string& system_file_path, const std::string& named_root) {
+  return {"System Fehler !",
+          JoinLines({"Die SYSTEMDATEI unter dem Pfad", "(" + system_file_path + ")", "nennt als Installationspfad",
+                     "(" + named_root + ").", "", "Wurde die Installation verschoben oder",
+                     "kopiert, installieren Sie die Anwendung", "erneut (INSTALL.EXE) oder berichtigen Sie",
+                     "den Installationspfad in der SYSTEMDATEI.", "", "Es wurden keine Dateien verändert."}),
+          MessageIcon::Stop, MessageButtons::Ok};
+}
+
 Message FewerThanTwoWageTypes() {
   return {"Kontrolle",
           JoinLines({"Die Lohnartendatei ist nicht vorhanden", "oder enthält weniger als zwei Lohnarten.", "",

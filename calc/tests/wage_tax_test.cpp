@@ -104,6 +104,28 @@ TEST(MonthlyWageTax, WeeksAndWholeYearsAreNotPerDay) {
   EXPECT_FALSE(ComputeMonthlyWageTax(params, Employee(1), Month(600000, 60)).per_day_mode);
 }
 
+// Day counts far beyond a year come only from damaged files; they must
+// still compute (360 / days of the pay), never overflow.
+TEST(MonthlyWageTax, HugeDayCountsAnnualiseWithoutOverflow) {
+  const YearParameters params = Params("0124");
+  const MonthlyWageTax tax = ComputeMonthlyWageTax(params, Employee(1), Month(1000000000, 21474837));
+  EXPECT_EQ(tax.working.annual_wage, Decimal::Parse("167.63"));  // 10,000,000 * 360 / 21,474,837
+  const MonthlyWageTax most = ComputeMonthlyWageTax(params, Employee(1), Month(1000000000, 2147483647));
+  EXPECT_EQ(most.working.annual_wage, Decimal::Parse("1.67"));
+  EXPECT_GE(most.wage_tax.Value(), 0);
+}
+
+// A count of fifteen digits (the most a file value can carry) is held
+// where the calculation's products still fit, instead of wrapping.
+TEST(PayrollInputCounts, LongCountsFromAFileAreHeld) {
+  MonthRecord month{};
+  month[static_cast<std::size_t>(SlotOf(MaskField::GarnishMonths))] = "999999999999999";
+  month[static_cast<std::size_t>(SlotOf(MaskField::TaxDays))] = "30";
+  const PayrollInput in = ReadPayrollInput(month);
+  EXPECT_EQ(in.garnish_months, 999999);
+  EXPECT_EQ(in.tax_days, 30);
+}
+
 TEST(MonthlyWageTax, FactorReducesTaxAndBaseToWholeEuros) {
   const YearParameters params = Params("0124");
   ChartEmployee without = Employee(4);

@@ -111,6 +111,28 @@ TEST_F(DosFileSystemTest, ComponentsMatchWithoutRegardToCase) {
   EXPECT_EQ(files.HostPath("PEKTO"), std::nullopt);
 }
 
+// Names an older installation wrote in Windows-1252 (Ä 0xC4) or with the
+// DOS umlauts (Ä 0x8E) are listed decoded and found by their decoded name;
+// entries that are no file are listed as such.
+TEST_F(DosFileSystemTest, OldCodePageNamesAreListedAndFound) {
+  const DosFileSystem files(root_);
+  const fs::path dir = root_ / "drive_c" / "Pekto" / "01";
+  std::ofstream(dir / "J\xC4GER.031") << "ansi";
+  std::ofstream(dir / "J\x8EGER.041") << "dos";
+  std::ofstream(dir / "M\xC3\x9CLLER.050") << "utf8";
+  fs::create_directories(dir / "ORDNER.050");
+  EXPECT_EQ(files.ListFiles("C:\\PEKTO\\01"), (std::vector<std::string>{"JÄGER.031", "JÄGER.041", "MÜLLER.050"}));
+  EXPECT_EQ(files.ReadFile("C:\\PEKTO\\01\\JÄGER.031"), "ansi");
+  EXPECT_EQ(files.ReadFile("C:\\PEKTO\\01\\jäger.041"), "dos");
+  const auto entries = files.ListEntries("C:\\PEKTO\\01");
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[3].name, "ORDNER.050");
+  EXPECT_FALSE(entries[3].regular_file);
+  EXPECT_TRUE(files.EntryExists("C:\\PEKTO\\01\\ORDNER.050"));
+  EXPECT_FALSE(files.FileExists("C:\\PEKTO\\01\\ORDNER.050"));
+  EXPECT_EQ(HostNameToUtf8("A\xFF"), "Aÿ");
+}
+
 TEST_F(DosFileSystemTest, HostFoldersMapBackToDosTexts) {
   const DosFileSystem files(root_);
   EXPECT_EQ(files.DosPathOf(root_ / "drive_c" / "Pekto"), "C:\\Pekto");

@@ -1,7 +1,7 @@
 # The Debian packages the build needs; sourced by ./test and ./run.
 PEKTO_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
                 qt6-base-dev fonts-dejavu-core ccache libsodium-dev pkg-config libarchive-dev
-                desktop-file-utils poppler-utils xdg-utils)
+                desktop-file-utils poppler-utils xdg-utils clang-14 libclang-rt-14-dev)
 
 pekto_install_packages() {
   local missing=()

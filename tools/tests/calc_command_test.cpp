@@ -191,6 +191,26 @@ TEST(PektoCalcJsonLines, OneResultPerLineAndErrorsDoNotStopTheRun) {
   EXPECT_NE(outputs[4].Find("error")->text.find("taxable_gross"), std::string::npos);
 }
 
+// Invalid UTF-8 and a lone surrogate in an input line are refused with an
+// error line; no output byte is invalid UTF-8.
+TEST(PektoCalcJsonLines, InvalidUtf8IsAnErrorLineAndEveryLineStaysValid) {
+  const std::string input = "{\"id\": \"J\xC4GER\", \"fields\": {}}\n"
+                            "{\"id\": \"\\udc00\", \"fields\": {}}\n"
+                            "{\"id\": \"A\", \"fields\": {\"file_name\": \"\xED\xB0\x80\"}}\n";
+  const CalcRun r = Calc({"--json-lines"}, input);
+  EXPECT_EQ(r.code, 2);
+  std::istringstream lines(r.out);
+  int count = 0;
+  for (std::string line; std::getline(lines, line); ++count) {
+    EXPECT_EQ(line.find('\xED'), std::string::npos) << line;
+    EXPECT_EQ(line.find('\xC4'), std::string::npos) << line;
+    const auto parsed = ParseJson(line);
+    ASSERT_TRUE(parsed.ok) << line;
+    EXPECT_NE(parsed.value.Find("error"), nullptr) << line;
+  }
+  EXPECT_EQ(count, 3);
+}
+
 TEST(PektoCalcJsonLines, AFailingCheckIsAnErrorObjectWithTheField) {
   const CalcRun r = Calc({"--json-lines"}, R"({"id": "A", "fields": {"period": "1399"}})" "\n");
   EXPECT_EQ(r.code, 2);

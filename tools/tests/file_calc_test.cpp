@@ -1,5 +1,6 @@
 // pekto-calc over stored employee files: --file and --all.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -193,6 +194,33 @@ TEST_F(StoredFileCalc, AllComputesEveryEmployeeFileOfTheFolder) {
 
   const CalcRun host = Calc({"--all", folder_.string()});
   EXPECT_EQ(host.out, r.out);
+}
+
+// Files an older installation named in Windows-1252 or with the DOS
+// umlauts are listed with their decoded names; a folder and a FIFO named
+// like employee files are reported, not skipped.
+TEST_F(StoredFileCalc, AllListsOldCodePageNamesAndReportsWhatIsNoFile) {
+  Fields jaeger = kMaier;
+  jaeger[2].second = "JÄGER";
+  Store("J\xC4GER.031", jaeger);
+  Store("J\x8EGER.041", jaeger);
+  fs::create_directories(folder_ / "ORDNER.050");
+  ASSERT_EQ(::mkfifo((folder_ / "ROHR.050").c_str(), 0600), 0);
+  const CalcRun r = Calc({"--all", "C:\\PEKTO\\01"});
+  EXPECT_EQ(r.code, 2);
+  const std::vector<JsonValue> lines = JsonLines(r.out);
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  EXPECT_EQ(lines[0].Find("id")->text, "JÄGER.031");
+  EXPECT_NE(lines[0].Find("result"), nullptr) << r.out;
+  EXPECT_EQ(lines[1].Find("id")->text, "JÄGER.041");
+  EXPECT_NE(lines[1].Find("result"), nullptr) << r.out;
+  EXPECT_EQ(lines[2].Find("id")->text, "ORDNER.050");
+  EXPECT_EQ(lines[2].Find("error")->text, "Datei ORDNER.050 ist keine Datei.");
+  EXPECT_EQ(lines[3].Find("error")->text, "Datei ROHR.050 ist keine Datei.");
+  const CalcRun one = Calc({"--file", "C:\\PEKTO\\01\\JÄGER.031", "--json"});
+  EXPECT_EQ(one.code, 0) << one.err;
+  const CalcRun folder = Calc({"--file", (folder_ / "ORDNER.050").string()});
+  EXPECT_NE(folder.err.find("ist keine Datei"), std::string::npos) << folder.err;
 }
 
 TEST_F(StoredFileCalc, AllOverGoodFilesExitsZero) {

@@ -46,8 +46,24 @@ INSTANTIATE_TEST_SUITE_P(
                       BadJson{"UnquotedKey", R"({a: 1})"}, BadJson{"ControlCharacter", "\"a\nb\""},
                       BadJson{"LoneSurrogate", R"("\ud83d")"}, BadJson{"BadEscape", R"("\q")"},
                       BadJson{"TooDeep", "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]"},
-                      BadJson{"LeadingDot", R"(.5)"}),
+                      BadJson{"LeadingDot", R"(.5)"}, BadJson{"LoneLowSurrogate", R"("\udc00")"},
+                      BadJson{"LowThenHighSurrogate", R"("\udc00\ud800")"},
+                      BadJson{"Windows1252Byte", "\"J\xC4GER\""}, BadJson{"TruncatedSequence", "\"\xC3\""},
+                      BadJson{"OverlongSlash", "\"\xC0\xAF\""}, BadJson{"EncodedSurrogate", "\"\xED\xB0\x80\""},
+                      BadJson{"AboveUnicode", "\"\xF4\x90\x80\x80\""}, BadJson{"BrokenKey", "{\"\xFF\": 1}"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Json, KeepsWellFormedUtf8) {
+  const auto r = ParseJson("\"Jäger \xF0\x9F\x98\x80 \\ud83d\\ude00\"");
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(r.value.text, "Jäger \xF0\x9F\x98\x80 \xF0\x9F\x98\x80");
+}
+
+TEST(Json, QuoteWritesOnlyValidUtf8) {
+  EXPECT_EQ(JsonQuote("J\xC4GER"), "\"J\xEF\xBF\xBD" "GER\"");  // U+FFFD
+  EXPECT_EQ(JsonQuote("\xED\xB0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
+  EXPECT_EQ(JsonQuote("Jäger"), "\"Jäger\"");
+}
 
 TEST(Json, QuoteAndWriterProduceValidJson) {
   EXPECT_EQ(JsonQuote("a\"b\\c\n\x01"), R"("a\"b\\c\n\u0001")");

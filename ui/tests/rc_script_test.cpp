@@ -192,8 +192,27 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"MissingComma", "D DIALOGEX 0,0,1,1\nBEGIN\n LTEXT \"a\" 1, 0,0,1,1\nEND", "3: expected ','"},
         BadRow{"UnknownResource", "I ICON \"x.ico\"", "1: unsupported resource"},
         BadRow{"UnclosedString", "D DIALOGEX 0,0,1,1\nCAPTION \"offen\nBEGIN\nEND", "2: string without"},
-        BadRow{"UndefinedSymbol", "D DIALOGEX 0,0,1,1\nBEGIN\n EDITTEXT IDC_X, 0,0,1,1\nEND", "3: expected a number"}),
+        BadRow{"UndefinedSymbol", "D DIALOGEX 0,0,1,1\nBEGIN\n EDITTEXT IDC_X, 0,0,1,1\nEND", "3: expected a number"},
+        BadRow{"HugeFunctionKey", "A ACCELERATORS\nBEGIN\n VK_F99999999999, 1, VIRTKEY\nEND", "3: expected a number"},
+        BadRow{"SmallestLongNegated", "#define X -9223372036854775808\nD DIALOGEX 0,0,1,1\nBEGIN\n EDITTEXT -X, 0,0,1,1\nEND",
+               "4: number out of range"},
+        BadRow{"LongBeyondInt", "D DIALOGEX 0,0,1,1\nBEGIN\n EDITTEXT 4294967296, 0,0,1,1\nEND", "3: number out of range"},
+        BadRow{"FortyDigits", "D DIALOGEX 0,0,1,1\nBEGIN\n EDITTEXT 1234567890123456789012345678901234567890, 0,0,1,1\nEND",
+               "3: number out of range"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Twenty thousand nested pop-ups once overflowed the stack.
+TEST(RcScript, DeeplyNestedPopupsAreRefusedNamingTheLine) {
+  std::string script = "M MENU\nBEGIN\n";
+  for (int i = 0; i < 20000; ++i) script += "POPUP \"p\"\nBEGIN\n";
+  const ParseResult result = ParseScript(script + "\nGOOD MENU\nBEGIN\n MENUITEM \"x\", 1\nEND\n");
+  ASSERT_FALSE(result.errors.empty());
+  EXPECT_EQ(result.errors.front(), "36: menus nested deeper than 16 levels");  // the 17th BEGIN
+  std::string nested = "M MENU\nBEGIN\n";
+  for (int i = 0; i < 16; ++i) nested += "POPUP \"p\"\nBEGIN\n";
+  for (int i = 0; i < 17; ++i) nested += "END\n";
+  EXPECT_TRUE(ParseScript(nested).errors.empty());
+}
 
 TEST(RcScript, VirtualKeyNames) {
   EXPECT_EQ(VirtualKeyCode("VK_F1"), 0x70);
@@ -201,6 +220,8 @@ TEST(RcScript, VirtualKeyNames) {
   EXPECT_EQ(VirtualKeyCode("VK_ESCAPE"), 0x1B);
   EXPECT_EQ(VirtualKeyCode("VK_F25"), std::nullopt);
   EXPECT_EQ(VirtualKeyCode("F1"), std::nullopt);
+  EXPECT_EQ(VirtualKeyCode("VK_F99999999999"), std::nullopt);
+  EXPECT_EQ(VirtualKeyCode("VK_F024"), std::nullopt);
 }
 
 TEST(RcScript, EveryShippedScriptParsesWithoutError) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QApplication>
 #include <QListWidget>
 #include <QTimer>
@@ -39,6 +41,12 @@ class EmployeeFileHookTest : public testing::Test {
     record_->mask_fields[F::TaxClass] = "1";
     record_->mask_fields[F::TaxDays] = "30";
     record_->mask_fields[F::TaxableGross] = "3000,00";
+    // A month that passes the input checks, so that saving closes it.
+    for (const auto& [field, value] : {std::pair{F::StateCode, "11"}, {F::ChurchEmployee, "01"}, {F::KvKey, "1"},
+                                       {F::RvKey, "1"}, {F::AvKey, "1"}, {F::PvKey, "1"}, {F::KvRate, "16,30"},
+                                       {F::SvDays, "30"}, {F::GrossTotal, "3000,00"}, {F::SvGross, "3000,00"}}) {
+      record_->mask_fields[field] = value;
+    }
   }
 
   DataFolder folder_{"hook"};

@@ -160,6 +160,25 @@ TEST_F(FileCommandTest, NoToTheSummationSavesOnlyTheEmployeeFileAndAsksAgainNext
   EXPECT_TRUE(folder_.Has("MAIER@@@_050.24"));
 }
 
+// A record whose entries RETURN would refuse (here a day count no mask
+// accepts, as a damaged file brings it) is saved, but its month is not
+// closed: the check's message and a notice say so, and no year file or
+// security copy is written.
+TEST_F(FileCommandTest, AMonthFailingTheInputChecksIsNotClosed) {
+  Enter(kMaier);
+  (void)Calculate();
+  Enter({{F::TaxDays, "21474837"}});
+  ASSERT_EQ(Save().result, R::Done);
+  EXPECT_TRUE(user_.confirmed.empty()) << "no summation question";
+  ASSERT_GE(user_.shown.size(), 2u);
+  EXPECT_EQ(user_.shown[0].caption, "Eingabe Fehler !");
+  EXPECT_EQ(user_.shown[1].caption, "PEKTO Hinweis!");
+  EXPECT_EQ(user_.shown[1].lines[0], "Der Abrechnungszeitraum 03/24 wurde nicht");
+  EXPECT_EQ(folder_.files.ListFiles(folder_.paths.UserDataDir()), std::vector<std::string>{"MAIER.050"});
+  EXPECT_EQ(record_->annual_block[annual_slot::kLastSummation], "");
+  EXPECT_EQ(ReadRecordFile(folder_.files, kMaierPath).values[101 + annual_slot::kTaxablePay], "");
+}
+
 TEST_F(FileCommandTest, TheYearFileKeepsTheOtherMonthsAndReplacesTheCurrentOne) {
   YearFile stored;
   for (std::size_t m = 0; m < 12; ++m) {

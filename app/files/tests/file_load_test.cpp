@@ -123,6 +123,27 @@ TEST_F(LoadTest, AFileGoneMeanwhileIsReportedAndTheRecordStays) {
   EXPECT_EQ(record_->mask_fields[F::FileName], "NEU");
 }
 
+// A folder named like an employee file is in the list and, chosen, says
+// what it is; a file an older installation named in Windows-1252 is listed
+// with its umlaut and loads.
+TEST_F(LoadTest, AFolderNamedLikeAFileIsReportedAsNoFile) {
+  std::filesystem::create_directories(folder_.Host("ORDNER.050"));
+  Enter({{F::FileName, "NEU"}});
+  user_.choice = "ORDNER.050";
+  EXPECT_EQ(Command(file_command::kLoadComplete).result, R::Failed);
+  ASSERT_EQ(user_.shown.size(), 1u);
+  EXPECT_EQ(user_.shown[0].lines[0], "Datei C:\\PEKTO\\01\\ORDNER.050 ist keine Datei");
+  EXPECT_EQ(record_->mask_fields[F::FileName], "NEU");
+}
+
+TEST_F(LoadTest, AFileNamedInWindows1252IsListedAndLoads) {
+  const auto bytes = folder_.Bytes("MAIER.050");
+  folder_.Put("J\xC4GER.050", bytes);
+  user_.choice = "JÄGER.050";
+  EXPECT_EQ(Command(file_command::kLoadComplete).result, R::Done);
+  EXPECT_EQ(record_->mask_fields[F::FileName], "MAIER");
+}
+
 TEST_F(LoadTest, ADamagedFileIsRefusedAndTheRecordStays) {
   folder_.Put("MAIER.050", std::string(100000, '\x01') + std::string(1, '\0'));
   Enter({{F::FileName, "NEU"}});

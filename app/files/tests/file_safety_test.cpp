@@ -38,13 +38,13 @@ class FileSafetyTest : public FileCommandTest {
   // written directly) with `error`.
   void FailAt(const std::string& name, int error) {
     const std::string target = "C:\\PEKTO\\01\\" + name;
-    context_.replace_file = [this, target, error](std::string_view path, std::string_view bytes) {
+    context_.replace_file = [this, target, error](std::string_view path, std::string_view bytes, std::string_view mode_of) {
       {
         const std::lock_guard lock(mutex_);
         written_.emplace_back(path);
       }
       if (path == target || path == StagedPath(target)) return WriteResult{false, error};
-      return folder_.files.ReplaceFile(path, bytes);
+      return folder_.files.ReplaceFile(path, bytes, mode_of);
     };
   }
   [[nodiscard]] std::vector<std::string> Files() const { return folder_.files.ListFiles(folder_.paths.UserDataDir()); }

@@ -176,6 +176,48 @@ TEST_F(StartupTest, ADriveRootAsWorkingDirectoryFindsTheSystemFileThere) {
   EXPECT_EQ(boxes_.shown[0], startup_message::FewerThanTwoWageTypes());
 }
 
+// A system file that names another folder (copied from another machine,
+// an installation moved, a crafted file) ends the start-up before anything
+// is deleted or created there.
+class ForeignInstallationTest : public StartupTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ForeignInstallationTest, EndsBeforeTouchingTheNamedFolder) {
+  const fs::path victim = installation_.Host("VICTIM");
+  fs::create_directories(victim);
+  for (const char* name : {"BILDSCH", "MANDOR.EXE", "MANDOR.INI"}) {
+    ASSERT_TRUE(ReplaceFileAtomically(victim / name, "x").ok);
+  }
+  NewSystemFile contents = TwoUsers();
+  const std::string drive = GetParam();
+  contents.drive = drive;
+  // Z: is the host's root: the victim's host path without its leading "/".
+  contents.install_dir = drive == "Z" ? victim.relative_path().string() : "VICTIM";
+  installation_.Install(contents);
+  EXPECT_EQ(Run("C:\\PEKTO"), StartupOutcome::EndProgram);
+  std::string named = "C:\\VICTIM";
+  if (drive == "Z") {
+    named = "Z:\\" + victim.relative_path().string();  // as the file holds it
+  }
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0], startup_message::InstallationElsewhere("C:\\PEKTO\\LODAT2.SYS", named));
+  for (const char* name : {"BILDSCH", "MANDOR.EXE", "MANDOR.INI"}) EXPECT_TRUE(fs::exists(victim / name)) << name;
+  EXPECT_FALSE(fs::exists(victim / "HIS01"));
+  EXPECT_FALSE(installation_.files.DirectoryExists("C:\\PEKTO\\HIS01"));
+  EXPECT_TRUE(online_.calls.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drives, ForeignInstallationTest, testing::Values("C", "Z"),
+                         [](const auto& info) { return std::string(info.param) == "Z" ? "HostRoot" : "OtherFolder"; });
+
+TEST(InstallationOf, ComparesAsDosPaths) {
+  EXPECT_TRUE(IsInstallationOf({"C", "PEKTO", ""}, "c:\\pekto\\"));
+  EXPECT_TRUE(IsInstallationOf({"D", "", ""}, "D:\\"));
+  EXPECT_TRUE(IsInstallationOf({"C", "A\\..\\PEKTO", ""}, "C:\\PEKTO"));
+  EXPECT_FALSE(IsInstallationOf({"C", "PEKTO", ""}, "C:\\PEKTO\\01"));
+  EXPECT_FALSE(IsInstallationOf({"D", "PEKTO", ""}, "C:\\PEKTO"));
+  EXPECT_FALSE(IsInstallationOf({"Z", "tmp", ""}, "Z:\\tmp"));
+}
+
 struct ScreenRow {
   int width;
   char screen_class;
