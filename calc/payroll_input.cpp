@@ -8,17 +8,29 @@ namespace {
 const std::string& Text(const MonthRecord& r, MaskField field) {
   return r[static_cast<std::size_t>(SlotOf(field))];
 }
-Cents Amount(const MonthRecord& r, MaskField field) { return AmountOrZero(Text(r, field)); }
+// No field of the mask holds an amount of 100 million euros or more; an
+// amount read from a damaged file is held within that, so that no working
+// value of the calculation can overflow.
+constexpr std::int64_t kLargestAmountCents = 9'999'999'999;
+
+Cents Bounded(Cents amount) {
+  return Cents(std::clamp<std::int64_t>(amount.Value(), -kLargestAmountCents, kLargestAmountCents));
+}
+
+Cents Amount(const MonthRecord& r, MaskField field) { return Bounded(AmountOrZero(Text(r, field))); }
 // Counts (days, months, keys) are typed with at most three digits; a longer
 // one from a damaged file is held at 999999, where every product of the
 // calculation still fits.
 int Number(const MonthRecord& r, MaskField field) {
   return static_cast<int>(std::min<std::int64_t>(IntegerOrZero(Text(r, field)), 999999));
 }
-Cents AmountAt(const MonthRecord& r, int slot) { return AmountOrZero(r[static_cast<std::size_t>(slot)]); }
+Cents AmountAt(const MonthRecord& r, int slot) { return Bounded(AmountOrZero(r[static_cast<std::size_t>(slot)])); }
 
 // Rates are typed like amounts ("16,50"): their cents are 1/100 percent.
-int Rate(const MonthRecord& r, MaskField field) { return static_cast<int>(Amount(r, field).Value()); }
+// A rate in hundredths of a percent; the fields hold at most "99,99".
+int Rate(const MonthRecord& r, MaskField field) {
+  return static_cast<int>(std::clamp<std::int64_t>(Amount(r, field).Value(), -99'999, 99'999));
+}
 
 // Born on or before 1 January of (year - 64): the 64th year of life was
 // completed before the year began (§ 24a EStG).

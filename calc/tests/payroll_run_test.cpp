@@ -138,5 +138,26 @@ TEST(PayrollRun, EmptyMonthComputesNothingAndDoesNotCrash) {
   EXPECT_TRUE(m.result.employer.total.IsZero());
 }
 
+// A damaged file can hold amounts and rates no field of the mask takes (the
+// run without the input checks computes them): they are held at
+// 99.999.999,99 EUR and 999,99 %, and the run stays free of overflow (this
+// runs under UBSan).
+TEST(PayrollRun, HugeAmountsFromADamagedFileAreHeldWithinWhatTheFieldsHold) {
+  Month m;
+  m.record->month_record[static_cast<std::size_t>(SlotOf(MaskField::Period))] = "122026";
+  for (const MaskField field : {MaskField::AnnualAllowance, MaskField::TaxableGross, MaskField::GrossTotal,
+                                MaskField::SvGross, MaskField::TaxableOther, MaskField::ExpectedAnnualIncome}) {
+    m.record->month_record[static_cast<std::size_t>(SlotOf(field))] = "99999999999999999999999999";
+  }
+  m.record->month_record[static_cast<std::size_t>(SlotOf(MaskField::KvRate))] = "999999999999";
+  m.record->month_record[static_cast<std::size_t>(SlotOf(MaskField::TaxClass))] = "1";
+  m.record->month_record[static_cast<std::size_t>(SlotOf(MaskField::TaxDays))] = "30";
+  m.record->month_record[static_cast<std::size_t>(SlotOf(MaskField::KvKey))] = "1";
+  const YearParameters params = LoadYearParameters(m.record->month_record);
+  const PayrollResult r = RunPayroll(*m.record, params);
+  EXPECT_LE(r.employee.gross.Value(), 9'999'999'999);
+  ExpectConsistent(r);
+}
+
 }  // namespace
 }  // namespace pekto
