@@ -40,7 +40,7 @@ constexpr std::array<int, kTableSize> MakeAgeReliefMaximumTable() {
 constexpr auto kTab1 = MakePercentTable();
 constexpr auto kTab2 = MakeMaximumTable();
 constexpr auto kTab3 = MakeSupplementTable();
-constexpr auto kTab4 = MakePercentTable();
+// The chart's TAB4 (age-relief percentages) equals TAB1, so TAB1 serves both.
 constexpr auto kTab5 = MakeAgeReliefMaximumTable();
 
 static_assert(kTab1[16] == 160 && kTab1[35] == 8 && kTab1[36] == 0);
