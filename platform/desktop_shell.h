@@ -66,15 +66,15 @@ struct XdgDirectories {
   std::filesystem::path config_home;  // $XDG_CONFIG_HOME, else ~/.config
   std::filesystem::path home;         // $HOME
 };
-// Relative values are ignored, as the base-directory specification says;
+// Relative values are ignored, as freedesktop.org's XDG base directories require;
 // nullopt when neither the variable nor HOME gives a folder.
 [[nodiscard]] std::optional<XdgDirectories> XdgDirectoriesFromEnvironment(const EnvironmentLookup& env);
 
 // A name as a part of a file name: lower-case ASCII letters and digits,
 // everything else "-" ("Pekto Lohn" -> "pekto-lohn").
 [[nodiscard]] std::string DesktopFileSlug(std::string_view name);
-// A value of the Exec key: the argument quoted where the desktop entry
-// specification asks for it, then escaped as a desktop-file string.
+// A value of the Exec key: the argument quoted where desktop entries
+// require it (freedesktop.org), then escaped as a desktop-file string.
 [[nodiscard]] std::string DesktopExecArgument(std::string_view argument);
 
 // The menu of the desktop. Item paths are DOS paths; "PEKTO.EXE" also
