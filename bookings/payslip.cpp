@@ -128,15 +128,6 @@ std::string PeriodColumnText(std::string_view period) {
   return text.substr(0, 2) + "." + text.substr(2);
 }
 
-// Day counts with up to two decimals: "30", "2,5".
-std::string DaysText(Cents hundredths) {
-  if (hundredths.IsZero()) return {};
-  std::string text = SheetAmount(hundredths);
-  if (text.ends_with(",00")) return text.substr(0, text.size() - 3);
-  if (text.ends_with('0')) text.pop_back();
-  return text;
-}
-
 std::string JoinNonEmpty(std::initializer_list<std::string_view> parts, std::string_view separator) {
   std::string text;
   for (const std::string_view part : parts) {
@@ -165,17 +156,6 @@ const std::string& AnnualSlot(const EmployeeRecord& record, int slot) {
 }
 
 Cents MaskAmount(const EmployeeRecord& record, MaskField field) { return AmountOrZero(Trimmed(record.mask_fields[field])); }
-
-// The booked days of one category (5 attendance, 6 holidays, 7 sickness
-// with continued pay, 8 other absence), in hundredths.
-Cents BookedDays(const BookingTable& table, std::string_view category) {
-  Cents sum;
-  for (const BookingRow& row : table) {
-    if (Trimmed(row[0]).empty()) break;
-    if (Trimmed(row[2]) == category) sum += AmountOrZero(Trimmed(row[4]));
-  }
-  return sum;
-}
 
 void PutCell(OutputPages& pages, int sheet, const Cell& cell, std::string_view utf8) {
   pages.PutText(sheet, cell.row, cell.column, utf8, cell.width);
@@ -337,6 +317,23 @@ PayslipLine Line(std::string text, Cents amount, std::optional<Cents> base = std
 }
 
 }  // namespace
+
+std::string DaysText(Cents hundredths) {
+  if (hundredths.IsZero()) return {};
+  std::string text = SheetAmount(hundredths);
+  if (text.ends_with(",00")) return text.substr(0, text.size() - 3);
+  if (text.ends_with('0')) text.pop_back();
+  return text;
+}
+
+Cents BookedDays(const BookingTable& table, std::string_view category) {
+  Cents sum;
+  for (const BookingRow& row : table) {
+    if (Trimmed(row[0]).empty()) break;
+    if (Trimmed(row[2]) == category) sum += AmountOrZero(Trimmed(row[4]));
+  }
+  return sum;
+}
 
 DialogMessage NineSheetLimitMessage() {
   return {"Kontrolle",

@@ -120,6 +120,13 @@ struct PayslipBuild {
 [[nodiscard]] PayslipBuild BuildPayslipOf(const EmployeeRecord& record, const WageTypeTable& wage_types,
                                           bool from_booking_mask);
 
+// The booked days of one category of the booking table (5 attendance,
+// 6 holidays, 7 sickness with continued pay, 8 other absence), in
+// hundredths of a day.
+[[nodiscard]] Cents BookedDays(const BookingTable& table, std::string_view category);
+// Day counts with up to two decimals: "30", "2,5"; empty for 0.
+[[nodiscard]] std::string DaysText(Cents hundredths);
+
 // The payslip's lines in their order, before paging (for the sheets and the
 // tests).
 [[nodiscard]] std::vector<PayslipLine> PayslipLines(const PayslipInputs& inputs);

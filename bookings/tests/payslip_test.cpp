@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "bookings/tests/expected_sheets.h"
 #include "bookings/tests/payslip_fixtures.h"
 #include "platform/atomic_file.h"
 #include "platform/code_page.h"
@@ -15,31 +16,8 @@ namespace {
 
 using testing_support::PayslipCase;
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-// Compares the sheets line by line with the checked-in expected sheet;
-// PEKTO_UPDATE_EXPECTED=1 writes the expected sheet instead.
 void ExpectSheets(const std::string& name, const OutputPages& pages) {
-  const std::string actual = DocumentText(pages);
-  const std::string path = testing_support::ExpectedSheetPath(name);
-  if (std::getenv("PEKTO_UPDATE_EXPECTED") != nullptr) {
-    ASSERT_TRUE(ReplaceFileAtomically(path, actual).ok) << path;
-    return;
-  }
-  const auto expected = ReadWholeFile(path);
-  ASSERT_TRUE(expected.has_value()) << "missing expected sheet " << path;
-  const auto want = SplitLines(*expected);
-  const auto got = SplitLines(actual);
-  for (std::size_t i = 0; i < std::min(want.size(), got.size()); ++i) {
-    ASSERT_EQ(got[i], want[i]) << name << ": line " << i + 1 << " (sheet " << i / kSheetLines + 1 << ", row "
-                               << i % kSheetLines + 1 << ")";
-  }
-  ASSERT_EQ(got.size(), want.size()) << name << ": number of lines";
+  testing_support::ExpectSheetsAt(testing_support::ExpectedSheetPath(name), name, pages);
 }
 
 class ExpectedSheets : public ::testing::TestWithParam<PayslipCase> {};
