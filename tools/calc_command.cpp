@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/checks/input_checks.h"
+#include "app/files/file_commands.h"
+#include "bookings/account/account_sheet.h"
 #include "bookings/booking_evaluation.h"
 #include "bookings/payslip.h"
 #include "bookings/wage_type_file.h"
@@ -34,6 +36,7 @@ constexpr std::string_view kUsage =
     "  pekto-calc --file PFAD --bookings [--json]   (ebenso --all ORDNER --bookings)\n"
     "  pekto-calc --file PFAD [--bookings] --payslip text\n"
     "  pekto-calc --file PFAD [--bookings] --payslip pdf --out DATEI.pdf\n"
+    "  pekto-calc --file PFAD --account text|pdf [--out DATEI]\n"
     "\n"
     "Berechnet einen Abrechnungsmonat aus den Feldern der Hauptmaske, z. B.\n"
     "  pekto-calc period=0124 tax_class=1 tax_days=30 taxable_gross=3000,00\n"
@@ -47,6 +50,9 @@ constexpr std::string_view kUsage =
     "--explain     Zwischenwerte der Berechnung ausgeben\n"
     "--payslip text|pdf  die Lohnabrechnung des Monats als Text (UTF-8) oder als\n"
     "              PDF-Datei (--out DATEI.pdf) ausgeben, wie sie gedruckt wird\n"
+    "--account text|pdf  das Lohnkonto des Jahres (mit der Jahresdatei neben der\n"
+    "              Mitarbeiterdatei) als Text oder als PDF-Datei ausgeben; mit\n"
+    "              --out DATEI steht der Text in der Datei\n"
     "--no-checks   ohne die Eingabeprüfungen der Hauptmaske rechnen\n"
     "--bookings    mit --file/--all: zuerst die Buchungen der Datei auswerten\n"
     "              (Lohnarten aus LOHNAR.DAT des Installationsordners); mit\n"
@@ -65,6 +71,7 @@ struct Options {
   std::optional<std::string> file;        // --file PATH
   std::optional<std::string> all_folder;  // --all FOLDER
   std::optional<std::string> payslip;     // --payslip text|pdf
+  std::optional<std::string> account;     // --account text|pdf
   std::optional<std::string> out_file;    // --out FILE.pdf
   std::vector<std::pair<std::string, std::string>> fields;
 };
@@ -75,9 +82,9 @@ std::optional<std::string> ParseArguments(std::span<const std::string> args, Opt
     if (arg == "--file" || arg == "--all") {
       if (i + 1 >= args.size()) return "Nach " + arg + " fehlt der Pfad";
       (arg == "--file" ? options.file : options.all_folder) = args[++i];
-    } else if (arg == "--payslip" || arg == "--out") {
+    } else if (arg == "--payslip" || arg == "--account" || arg == "--out") {
       if (i + 1 >= args.size()) return "Nach " + arg + " fehlt " + (arg == "--out" ? "die Datei" : "text oder pdf");
-      (arg == "--payslip" ? options.payslip : options.out_file) = args[++i];
+      (arg == "--payslip" ? options.payslip : arg == "--account" ? options.account : options.out_file) = args[++i];
     } else if (arg == "--bookings") {
       options.bookings = true;
     } else if (arg == "--json") {
@@ -335,25 +342,62 @@ std::optional<std::filesystem::path> HostPathOf(const std::string& argument, std
   return host;
 }
 
-// The payslip of the stored month, built as the viewer shows it.
-int WritePayslip(const EmployeeRecord& record, const std::filesystem::path& path, const Options& options,
-                 const PdfExport& pdf, std::ostream& out, std::ostream& err) {
-  const WageTypeTable wage_types = options.bookings ? InstallationWageTypes(path) : WageTypeTable{};
-  const PayslipBuild build = BuildPayslipOf(record, wage_types, options.bookings);
-  if (build.limit_message) err << "pekto-calc: " << OneLine(*build.limit_message) << '\n';
-  if (*options.payslip == "text") {
-    out << DocumentText(build.pages);
+// A document as text (on standard output, or into --out) or as PDF.
+int WriteDocument(const OutputPages& pages, const std::string& format, const Options& options, const PdfExport& pdf,
+                  std::ostream& out, std::ostream& err) {
+  if (format == "text") {
+    if (!options.out_file) {
+      out << DocumentText(pages);
+      return 0;
+    }
+    if (const WriteResult written = ReplaceFileAtomically(*options.out_file, DocumentText(pages)); !written.ok) {
+      err << "pekto-calc: " << *options.out_file << ": Die Datei konnte nicht geschrieben werden.\n";
+      return kBadInput;
+    }
     return 0;
   }
   if (!pdf) {
     err << "pekto-calc: PDF-Ausgabe ist in diesem Programm nicht verfügbar\n";
     return kBadInput;
   }
-  if (const auto failure = pdf(build.pages, *options.out_file)) {
+  if (const auto failure = pdf(pages, *options.out_file)) {
     err << "pekto-calc: " << *options.out_file << ": " << *failure << '\n';
     return kBadInput;
   }
   return 0;
+}
+
+// The payslip of the stored month, built as the viewer shows it.
+int WritePayslip(const EmployeeRecord& record, const std::filesystem::path& path, const Options& options,
+                 const PdfExport& pdf, std::ostream& out, std::ostream& err) {
+  const WageTypeTable wage_types = options.bookings ? InstallationWageTypes(path) : WageTypeTable{};
+  const PayslipBuild build = BuildPayslipOf(record, wage_types, options.bookings);
+  if (build.limit_message) err << "pekto-calc: " << OneLine(*build.limit_message) << '\n';
+  return WriteDocument(build.pages, *options.payslip, options, pdf, out, err);
+}
+
+// The payroll account of the stored month's year: the year file lies beside
+// the employee file. A missing year file leaves the table to what the
+// employee file itself holds; a damaged one is named.
+int WriteAccount(const EmployeeRecord& record, const std::filesystem::path& path, const Options& options,
+                 const PdfExport& pdf, std::ostream& out, std::ostream& err) {
+  const int year = AccountYearOf(record);
+  const std::filesystem::path year_path = path.parent_path() / AccountYearFileName(record, year);
+  std::optional<YearFile> year_file;
+  std::error_code error;
+  if (std::filesystem::exists(year_path, error)) {
+    const auto bytes = ReadWholeFile(year_path);
+    const YearFileRead read = bytes ? ParseYearFile(*bytes) : YearFileRead{ReadStatus::Damaged, {}};
+    if (read.status != ReadStatus::Ok) {
+      err << "pekto-calc: " << year_path.filename().string() << ": Die Jahresdatei ist beschädigt.\n";
+      return kBadInput;
+    }
+    year_file = read.file;
+  }
+  const AccountYear account = AccountMonthsOf(record, year_file ? &*year_file : nullptr, year);
+  const OutputPages pages =
+      BuildAccountSheet({record, account, SheetDate(TodayAsTtmmjj()), YearGarnishments(account)});
+  return WriteDocument(pages, *options.account, options, pdf, out, err);
 }
 
 int RunFile(const Options& options, const PdfExport& pdf, std::ostream& out, std::ostream& err) {
@@ -367,6 +411,7 @@ int RunFile(const Options& options, const PdfExport& pdf, std::ostream& out, std
   std::optional<EvaluatedBookings> bookings;
   if (options.bookings) bookings = EvaluateStoredBookings(*record, *path);
   if (options.payslip) return WritePayslip(*record, *path, options, pdf, out, err);
+  if (options.account) return WriteAccount(*record, *path, options, pdf, out, err);
   return ReportMonth(*record, options, out, err, bookings);
 }
 
@@ -414,6 +459,17 @@ int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ost
       error = "--payslip text oder --payslip pdf";
     } else if (*options.payslip == "pdf" && !options.out_file) {
       error = "--payslip pdf braucht --out DATEI.pdf";
+    }
+  }
+  if (!error && options.account) {
+    if (!options.file) {
+      error = "--account braucht --file PFAD";
+    } else if (options.payslip) {
+      error = "--account und --payslip schließen einander aus";
+    } else if (*options.account != "text" && *options.account != "pdf") {
+      error = "--account text oder --account pdf";
+    } else if (*options.account == "pdf" && !options.out_file) {
+      error = "--account pdf braucht --out DATEI.pdf";
     }
   }
   if (!error && options.bookings && !options.file && !options.all_folder) {

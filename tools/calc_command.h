@@ -10,6 +10,9 @@
 //                                            the month's payslip sheets as UTF-8 text
 //   pekto-calc --file PATH [--bookings] --payslip pdf --out FILE.pdf
 //                                            the payslip as a PDF file
+//   pekto-calc --file PATH --account text|pdf [--out FILE]
+//                                            the payroll account of the month's year
+//                                            (with the year file beside the employee file)
 //
 // PATH and FOLDER are DOS paths (C:\PEKTO\01\MAIER.050, through the drives
 // root of PEKTO_DRIVES) or host paths. The main mask's input checks run

@@ -208,6 +208,10 @@ void MainDialog::RunOtherCommand(int id) {
         ShowCurrentPayslip(context_, this);
       }
       break;
+    case kCurrentAccount:
+      ReadMask();
+      ShowCurrentAccount(context_, this);
+      break;
     case kPayslipHistory:
     case kAccountHistory:
       if (ConfirmDiscardingEntries()) {

@@ -45,6 +45,7 @@ class MainDialog final : public Dialog {
   static constexpr int kMidijobDocument = 5731;
   static constexpr int kRemoteSupport = 5427;
   static constexpr int kCurrentPayslip = 288;
+  static constexpr int kCurrentAccount = 279;
   static constexpr int kPayslipHistory = 5661;
   static constexpr int kAccountHistory = 5662;
 

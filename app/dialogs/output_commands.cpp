@@ -1,6 +1,8 @@
 #include "app/dialogs/output_commands.h"
 
 #include "app/dialogs/best_dialog.h"
+#include "app/files/file_commands.h"
+#include "bookings/account/account_sheet.h"
 #include "app/mask/message_dialogue.h"
 #include "app/startup/program_state.h"
 #include "bookings/history_files.h"
@@ -22,6 +24,21 @@ void ShowCurrentPayslip(AppContext& context, QWidget* parent) {
   viewer.archive.emplace(ArchiveTarget{context.files, state.paths.HistoryDir(), state.record});
   viewer.help_file = state.paths.File(kHelpFile);
   viewer.pdf_name = SuggestedPdfName(state.record, DocumentKind::Payslip);
+  ShowDocument(context.dialogs, std::move(viewer), parent);
+}
+
+void ShowCurrentAccount(AppContext& context, QWidget* parent) {
+  if (!ShowDialogMessage(context.dialogs.messages, CurrentAccountWarning())) return;
+  if (!ShowDialogMessage(context.dialogs.messages, ShowAccountQuestion())) return;
+  ProgramState& state = context.state;
+  const AccountYear year = AccountMonthsFromFolder(state.record, context.files, state.paths.UserDataDir());
+  ViewerContext viewer;
+  viewer.pages = BuildAccountSheet({state.record, year, SheetDate(TodayAsTtmmjj()), YearGarnishments(year)});
+  viewer.kind = DocumentKind::PayrollAccount;
+  viewer.services = DesktopViewerServices();
+  viewer.archive.emplace(ArchiveTarget{context.files, state.paths.HistoryDir(), state.record});
+  viewer.help_file = state.paths.File(kHelpFile);
+  viewer.pdf_name = SuggestedPdfName(state.record, DocumentKind::PayrollAccount);
   ShowDocument(context.dialogs, std::move(viewer), parent);
 }
 

@@ -1,5 +1,5 @@
 // The main mask's output commands: "Aktuelle Lohn&abrechnung" (288, also
-// after the payslip question of a save), and the two history lists under
+// after the payslip question of a save), "&Aktuelles Lohnkonto" (279), and the two history lists under
 // "His&torie" (5661 payslips, 5662 payroll accounts), which show a chosen
 // archived document in the viewer "Vordruck", from where it can be
 // printed again.
@@ -15,6 +15,11 @@ namespace pekto {
 // The payslip of the open record in the viewer; printing it archives it
 // in the user's history folder.
 void ShowCurrentPayslip(AppContext& context, QWidget* parent);
+
+// "&Aktuelles Lohnkonto": after the warning and the question, the payroll
+// account of the open employee's year in the viewer; printing it archives
+// it with the letter "K".
+void ShowCurrentAccount(AppContext& context, QWidget* parent);
 
 // "Bestand zurückliegender Lohnabrechnungen" / "... Lohnkonten" over the
 // history folder; the chosen file in the viewer.

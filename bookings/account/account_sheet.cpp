@@ -419,10 +419,20 @@ void PutAnnualSums(OutputPages& pages, const AccountSheetInputs& in) {
 
 }  // namespace
 
-std::string SheetDate(std::string_view ttmmjj) {
-  const std::string text = Trimmed(ttmmjj);
-  if (text.size() != 6 || text.find_first_not_of("0123456789") != std::string::npos) return text;
-  return text.substr(0, 2) + "." + text.substr(2, 2) + ".20" + text.substr(4);
+DialogMessage CurrentAccountWarning() {
+  return {"Kontrolle",
+          {"Führen Sie bitte zuerst die Abrechnung von", "der Hauptmaske aus, mit Return, durch.",
+           "Ferner sind vor Ausgabe der Abrechnung die", "Jahressummen durch Abspeichern der Abrech-",
+           "nung zu bilden, falls dies noch nicht ge-", "schehen ist.", "Sollten Sie diese Arbeitsanweisung nicht",
+           "einhalten, kann es zu Fehlausgaben kommen.", "Lohnkonto trotzdem anzeigen ?"},
+          MessageKind::Question};
+}
+
+DialogMessage ShowAccountQuestion() {
+  return {"Kontrolle",
+          {"Soll das Lohnkonto jetzt angezeigt bzw. ausgedruckt werden?",
+           "Beachten Sie bitte, dass lediglich ausgedruckte Lohnkonten", "archiviert werden!"},
+          MessageKind::Question};
 }
 
 std::optional<std::int64_t> YearGarnishments(const AccountYear& year) {

@@ -21,7 +21,9 @@
 #include <vector>
 
 #include "bookings/account/account_months.h"
+#include "bookings/account/annual_sums_page.h"
 #include "bookings/output_pages.h"
+#include "record/dialog_message.h"
 
 namespace pekto {
 
@@ -64,7 +66,10 @@ struct AccountSheetInputs {
 // The garnished amounts of the columns' months (month slot of "Lohnpfändung").
 [[nodiscard]] std::optional<std::int64_t> YearGarnishments(const AccountYear& year);
 
-// "08.12.2026" from TTMMJJ "081226".
-[[nodiscard]] std::string SheetDate(std::string_view ttmmjj);
+// "Aktuelles Lohnkonto" asks first whether the month was calculated and
+// closed ("Kontrolle", Yes/No), then, before the sheet is shown, points
+// out that only printed accounts are archived ("Kontrolle", Yes/No).
+[[nodiscard]] DialogMessage CurrentAccountWarning();
+[[nodiscard]] DialogMessage ShowAccountQuestion();
 
 }  // namespace pekto

@@ -158,6 +158,14 @@ std::string SheetAmount(std::int64_t cents) {
   return negative ? "-" + text : text;
 }
 
+std::string SheetDate(std::string_view ttmmjj) {
+  if (ttmmjj.size() != 6 || ttmmjj.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::string(ttmmjj);
+  }
+  const std::string text(ttmmjj);
+  return text.substr(0, 2) + "." + text.substr(2, 2) + ".20" + text.substr(4);
+}
+
 std::vector<std::string> AnnualSumsPageLines(const AnnualBlock& annual, const AnnualSumsHeader& header,
                                              std::optional<std::int64_t> garnishment_cents) {
   std::vector<std::string> lines;
@@ -168,7 +176,7 @@ std::vector<std::string> AnnualSumsPageLines(const AnnualBlock& annual, const An
   lines.push_back(" Abgerechnet bis: " + (closed.empty() ? std::string("-") : closed) +
                   (Slot(annual, s::kSummationDate).empty() ? std::string()
                                                            : "   Letzte Summenbildung: " +
-                                                                 Slot(annual, s::kSummationDate)));
+                                                                 SheetDate(Slot(annual, s::kSummationDate))));
   lines.push_back(Rule());
   lines.push_back(" Steuer");
   AddRows(lines, annual, kTaxRows);

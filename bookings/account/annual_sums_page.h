@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/employee_record.h"
@@ -25,6 +26,9 @@ struct AnnualSumsHeader {
 // each month of the year file); the AnnualBlock keeps no such sum.
 [[nodiscard]] std::vector<std::string> AnnualSumsPageLines(const AnnualBlock& annual, const AnnualSumsHeader& header,
                                                            std::optional<std::int64_t> garnishment_cents);
+
+// "08.12.2026" from TTMMJJ "081226"; another text as it is.
+[[nodiscard]] std::string SheetDate(std::string_view ttmmjj);
 
 // "1234,56" from cents; empty for 0.
 [[nodiscard]] std::string SheetAmount(std::int64_t cents);

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "bookings/account/account_sheet.h"
 #include "bookings/payslip.h"
 #include "bookings/print_messages.h"
 #include "bookings/sheet_printing.h"
@@ -229,6 +230,28 @@ TEST_F(ViewerTest, SaveAsPdfSuggestsTheEmployeeAndPeriodAndArchives) {
   EXPECT_NE(text.find("Auszahlung"), std::string::npos) << text;
   EXPECT_NE(text.find("Weitere Beschäftigungsverhältnisse bestehen nicht."), std::string::npos);
   EXPECT_EQ(HistoryFiles(), std::vector<std::string>{"MAIER.150_202405A"});
+}
+
+TEST_F(ViewerTest, APayrollAccountSavedAsPdfIsArchivedWithK) {
+  ViewerContext context = Ordinary();
+  const EmployeeRecord& record = *records_.back();
+  const AccountYear year = AccountMonthsOf(record, nullptr, 2024);
+  context.pages = BuildAccountSheet({record, year, "08.12.2026", std::nullopt});
+  context.kind = DocumentKind::PayrollAccount;
+  context.pdf_name = SuggestedPdfName(record, DocumentKind::PayrollAccount);
+  TextDialog dialog(services_, std::move(context));
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  Screenshot(dialog, "vordruck_lohnkonto.png");
+  ASSERT_TRUE(dialog.SaveAsPdf());
+  EXPECT_EQ(suggested_, "Lohnkonto MAIER 05-2024.pdf");
+  const std::string text = PdfText(*pdf_path_);
+  EXPECT_NE(text.find("L O H N K O N T O"), std::string::npos) << text;
+  EXPECT_NE(text.find("Zusatzbeitrag KV-Freiwillig"), std::string::npos);
+  EXPECT_NE(text.find("J A H R E S S U M M E N"), std::string::npos);
+  EXPECT_EQ(HistoryFiles(), std::vector<std::string>{"MAIER.150_202405K"});
+  ASSERT_TRUE(dialog.PrintDocument());
+  EXPECT_EQ(HistoryFiles(), std::vector<std::string>{"MAIER.150_202405K"}) << "printed after the PDF: one file";
 }
 
 TEST_F(ViewerTest, AnUnwritablePdfPathIsReportedAndNothingIsArchived) {

@@ -131,5 +131,37 @@ TEST_F(OutputCommandTest, TheAccountHistoryListsOnlyTheKFilesAndCancelShowsNothi
   EXPECT_TRUE(shown_.Empty());
 }
 
+TEST_F(OutputCommandTest, TheCurrentAccountIsShownAfterTheWarningAndTheQuestion) {
+  Open();
+  FillEmployee();
+  boxes_.answers = {MessageResult::Yes, MessageResult::Yes};
+  ExpectViewer("vordruck_lohnkonto_main_mask.png");
+  dialog_->SendCommand(MainDialog::kCurrentAccount);
+  EXPECT_EQ(responder_.unexpected, 0);
+  ASSERT_EQ(boxes_.shown.size(), 2u);
+  EXPECT_EQ(boxes_.shown[0].caption, "Kontrolle");
+  EXPECT_TRUE(boxes_.shown[0].text.ends_with("Lohnkonto trotzdem anzeigen ?")) << boxes_.shown[0].text;
+  EXPECT_TRUE(boxes_.shown[1].text.starts_with("Soll das Lohnkonto jetzt angezeigt bzw. ausgedruckt werden?"));
+  EXPECT_EQ(shown_kind_, DocumentKind::PayrollAccount);
+  const std::string text = DocumentText(shown_);
+  EXPECT_NE(text.find("L O H N K O N T O  2024"), std::string::npos) << text;
+  EXPECT_NE(text.find("Geburtsdatum: . 15.06.1980"), std::string::npos);
+  EXPECT_NE(text.find("J A H R E S S U M M E N"), std::string::npos);
+}
+
+TEST_F(OutputCommandTest, NoToTheWarningOrTheQuestionShowsNoAccount) {
+  Open();
+  FillEmployee();
+  for (const auto& answers : std::vector<std::deque<MessageResult>>{{MessageResult::No},
+                                                                   {MessageResult::Yes, MessageResult::No}}) {
+    boxes_.shown.clear();
+    boxes_.answers = answers;
+    dialog_->SendCommand(MainDialog::kCurrentAccount);
+    EXPECT_EQ(boxes_.shown.size(), answers.size());
+    EXPECT_EQ(responder_.dialogs_handled, 0);
+    EXPECT_TRUE(shown_.Empty());
+  }
+}
+
 }  // namespace
 }  // namespace pekto::testing_support

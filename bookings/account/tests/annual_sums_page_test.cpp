@@ -62,7 +62,7 @@ TEST(AnnualSumsPage, AMidiJobYearUntilMay) {
   const std::string expected =
       "                          J A H R E S S U M M E N\n"
       " Müller, Anna                                              Stand: 08.12.2026\n"
-      " Abgerechnet bis: 05/2024   Letzte Summenbildung: 030624\n"
+      " Abgerechnet bis: 05/2024   Letzte Summenbildung: 03.06.2024\n"
       "----------------------------------------------------------------------------\n"
       " Steuer\n"
       " Bruttolohn gesamt..........................       7500,00\n"
@@ -124,7 +124,7 @@ TEST(AnnualSumsPage, EveryAnnualFigureOfTheRecordIsOnThePage) {
   annual[s::kLastSummation] = "112024";
   annual[s::kSummationDate] = "051224";
   shown.push_back("11/2024");
-  shown.push_back("051224");
+  shown.push_back("05.12.2024");
   const std::string page = Joined(AnnualSumsPageLines(annual, {"08.12.2026", "Müller, Anna"}, 123456));
   shown.push_back("1234,56");
   for (const std::string& value : shown) EXPECT_NE(page.find(value), std::string::npos) << value;
