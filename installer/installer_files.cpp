@@ -45,14 +45,14 @@ WriteResult WriteLastInstallDir(const DosFileSystem& files, std::string_view ins
   return files.ReplaceFile(InstallerSettingsPath(), InstallerSettingsText(install_dir));
 }
 
-std::string HandOver::RecordedInstallDir() const {
+std::string InstallerHandOver::RecordedInstallDir() const {
   const std::string normalised = NormaliseInstallDir(dir);
   if (normalised.empty()) return drive + ":\\";
   return drive + ":\\" + normalised;
 }
 
-HandOver ParseHandOver(std::string_view bytes) {
-  HandOver hand_over;
+InstallerHandOver ParseInstallerHandOver(std::string_view bytes) {
+  InstallerHandOver hand_over;
   ValueLineReader reader(bytes);
   std::string* const fields[] = {&hand_over.calling_dir, &hand_over.drive, &hand_over.dir, &hand_over.history_base,
                                  &hand_over.working_dir};

@@ -9,12 +9,12 @@
 
 #include "platform/atomic_file.h"
 #include "platform/dos_file_system.h"
+#include "platform/update_hand_over.h"
 
 namespace pekto {
 
 inline constexpr std::string_view kInstallerSettingsName = "HPEKTOWU.INI";
-inline constexpr std::string_view kHandOverFile = "C:\\AUTOHWKTMP.TMP\\AUTOHWKTMP.TMP";
-inline constexpr std::string_view kUpdateSourceDir = "C:\\LHWUEKT";
+inline constexpr std::string_view kUpdateSourceDir = kUnpackDir;
 inline constexpr std::string_view kProgramFile = "PEKTO.EXE";
 
 // "C:\WINDOWS\HPEKTOWU.INI".
@@ -32,7 +32,7 @@ inline constexpr std::string_view kProgramFile = "PEKTO.EXE";
 // the directory of the system file's header ("C", "PEKTO"), the
 // installation directory + "\HIS", and the working directory. Lines may
 // stand in double quotes.
-struct HandOver {
+struct InstallerHandOver {
   std::string calling_dir;   // AUFRVERZ$
   std::string drive;         // AUFZINLAUF$
   std::string dir;           // AUFABA2$
@@ -42,6 +42,6 @@ struct HandOver {
   // The recorded drive and directory as one path, "C:\PEKTO".
   [[nodiscard]] std::string RecordedInstallDir() const;
 };
-[[nodiscard]] HandOver ParseHandOver(std::string_view bytes);
+[[nodiscard]] InstallerHandOver ParseInstallerHandOver(std::string_view bytes);
 
 }  // namespace pekto

@@ -10,7 +10,7 @@ namespace {
 constexpr std::string_view kErrorCaption = "PEKTO Fehler!";
 constexpr std::string_view kUpdateAborted = "Die Installation des Updates wird abgebrochen.";
 
-void ReportDamagedHandOver(const HandOver& hand_over, MessageBoxes& boxes) {
+void ReportDamagedHandOver(const InstallerHandOver& hand_over, MessageBoxes& boxes) {
   MessageBoxCentered(boxes,
                      JoinLines({"Die Datei AUTOHWKTMP.TMP ist Fehlerhaft.", kUpdateAborted, "",
                                 "AUFRVERZ$: " + hand_over.calling_dir, "AUFZINLAUF$: " + hand_over.drive,
@@ -18,7 +18,7 @@ void ReportDamagedHandOver(const HandOver& hand_over, MessageBoxes& boxes) {
                      kErrorCaption, kMbIconStop);
 }
 
-bool SameInstallation(const HandOver& hand_over, std::string_view last_dir) {
+bool SameInstallation(const InstallerHandOver& hand_over, std::string_view last_dir) {
   return !last_dir.empty() && SameDosPath(hand_over.calling_dir, last_dir) &&
          SameDosPath(hand_over.RecordedInstallDir(), last_dir);
 }
@@ -26,7 +26,7 @@ bool SameInstallation(const HandOver& hand_over, std::string_view last_dir) {
 // Start steps 2 and 3: false when the update cannot be installed.
 bool CheckUpdate(const InstallerStartInput& input, InstallerState& state, InstallerServices& services) {
   const auto bytes = services.files.ReadFile(kHandOverFile);
-  const HandOver hand_over = ParseHandOver(bytes.value_or(""));
+  const InstallerHandOver hand_over = ParseInstallerHandOver(bytes.value_or(""));
   if (!bytes || !hand_over.complete) {
     ReportDamagedHandOver(hand_over, services.boxes);
     return false;

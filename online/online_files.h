@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "online/http_get.h"
+#include "platform/update_hand_over.h"
 
 namespace pekto {
 
@@ -20,9 +21,6 @@ inline constexpr std::string_view kAutomaticVersionFile = "AUT_VERSPRK.INF";
 inline constexpr std::string_view kStartCheckFile = "AUT_PRUESF.INF";
 inline constexpr std::string_view kLastCheckFile = "INTAUTOUP.DAT";
 inline constexpr std::string_view kProbeFile = "JSUMMEN.COM";
-inline constexpr std::string_view kHandOverDir = "C:\\AUTOHWKTMP.TMP";
-inline constexpr std::string_view kHandOverFile = "C:\\AUTOHWKTMP.TMP\\AUTOHWKTMP.TMP";
-inline constexpr std::string_view kUnpackDir = "C:\\LHWUEKT";
 
 // The run-time's date text, MM-DD-YYYY; only compared and shown.
 [[nodiscard]] std::string DateText(const std::tm& local);

@@ -87,13 +87,13 @@ TEST_F(InstallerStartTest, AnUpdateWithoutAnyLastInstallationIsRefused) {
   EXPECT_TRUE(boxes_.shown[0].text.starts_with("Das Verzeichnis vom dem")) << boxes_.shown[0].text;
 }
 
-TEST(HandOver, ReadsTheFiveLines) {
-  const HandOver h = ParseHandOver("C:\\PEKTO\r\nC\r\n\\PEKTO\\\r\nC:\\PEKTO\\HIS\r\nC:\\PEKTO");
+TEST(InstallerHandOver, ReadsTheFiveLines) {
+  const InstallerHandOver h = ParseInstallerHandOver("C:\\PEKTO\r\nC\r\n\\PEKTO\\\r\nC:\\PEKTO\\HIS\r\nC:\\PEKTO");
   EXPECT_TRUE(h.complete);
   EXPECT_EQ(h.RecordedInstallDir(), "C:\\PEKTO");
   EXPECT_EQ(h.working_dir, "C:\\PEKTO");
-  EXPECT_FALSE(ParseHandOver("").complete);
-  EXPECT_FALSE(ParseHandOver("C:\\PEKTO\r\nCC\r\nPEKTO\r\nX\r\nY\r\n").complete);
+  EXPECT_FALSE(ParseInstallerHandOver("").complete);
+  EXPECT_FALSE(ParseInstallerHandOver("C:\\PEKTO\r\nCC\r\nPEKTO\r\nX\r\nY\r\n").complete);
 }
 
 TEST(InstallerSettings, TheLastDirectoryRoundTrips) {
