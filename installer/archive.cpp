@@ -227,4 +227,27 @@ UnpackResult UnpackArchive(const fs::path& archive_path, const fs::path& target)
   return result;
 }
 
+std::optional<std::string> ReadArchiveMember(const fs::path& archive_path, std::string_view name,
+                                             std::size_t max_bytes) {
+  std::unique_ptr<archive, ReadCloser> a(archive_read_new());
+  archive_read_support_filter_gzip(a.get());
+  archive_read_support_format_tar(a.get());
+  if (archive_read_open_filename(a.get(), archive_path.c_str(), 64 * 1024) != ARCHIVE_OK) return std::nullopt;
+  archive_entry* entry = nullptr;
+  while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+    const char* raw_name = archive_entry_pathname(entry);
+    if (raw_name == nullptr || name != raw_name || archive_entry_filetype(entry) != AE_IFREG) continue;
+    std::string bytes;
+    char block[16 * 1024];
+    while (true) {
+      const la_ssize_t got = archive_read_data(a.get(), block, sizeof block);
+      if (got < 0) return std::nullopt;
+      if (got == 0) return bytes;
+      if (bytes.size() + static_cast<std::size_t>(got) > max_bytes) return std::nullopt;
+      bytes.append(block, static_cast<std::size_t>(got));
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace pekto

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pekto {
@@ -36,5 +38,10 @@ struct UnpackResult {
 // Names that are absolute, climb with "..", or are no plain file or folder
 // make the archive count as damaged.
 [[nodiscard]] UnpackResult UnpackArchive(const std::filesystem::path& archive, const std::filesystem::path& target);
+
+// The bytes of one member (a file of at most `max_bytes`); nullopt when the
+// archive cannot be read or holds no such file.
+[[nodiscard]] std::optional<std::string> ReadArchiveMember(const std::filesystem::path& archive, std::string_view name,
+                                                           std::size_t max_bytes = 1 << 20);
 
 }  // namespace pekto

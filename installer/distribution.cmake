@@ -1,12 +1,22 @@
 # The installation medium: `cmake --build --preset release --target
 # distribution` writes <build>/distribution with the installer `install`,
 # its masks and help pages under share/pekto, and the two archives:
-# ARCVAI.EXE (the programs by their DOS names, mandor.INI, the dialog
-# scripts of the program and the installer, help pages and release notes
-# under share/pekto) and
+# ARCVAI.EXE (the programs by their DOS names, mandor.INI, the version file
+# VERSPRK.INF, the dialog scripts of the program and the installer, help
+# pages and release notes under share/pekto) and
 # ARCVAA.EXE (the wage type file LOHNAR.DAT).
 set(PEKTO_MEDIUM ${CMAKE_BINARY_DIR}/distribution)
 set(PEKTO_RES ${PROJECT_SOURCE_DIR}/resources)
+
+# The installed version file: the online check compares its date with the
+# vendor's VERSPRK.INF, so a release publishes exactly these two values
+# (pekto-publish refuses an ARCVAI.EXE whose version file differs).
+set(PEKTO_RELEASE_VERSION "2026.1" CACHE STRING "Version text of the release; its first four characters are the year")
+set(PEKTO_RELEASE_DATE "01122026" CACHE STRING "Release date of the release, DDMMYYYY")
+# (file(WRITE) keeps the CR LF line ends; the copy keeps the archive
+# from being rebuilt at every configure.)
+file(WRITE ${CMAKE_BINARY_DIR}/medium/VERSPRK.INF.new "${PEKTO_RELEASE_VERSION}\r\n${PEKTO_RELEASE_DATE}\r\n")
+file(COPY_FILE ${CMAKE_BINARY_DIR}/medium/VERSPRK.INF.new ${CMAKE_BINARY_DIR}/medium/VERSPRK.INF ONLY_IF_DIFFERENT)
 
 set(pekto_program_members "PEKTO.EXE\t$<TARGET_FILE:pekto>\tx\nMANDOR.EXE\t$<TARGET_FILE:mandor>\tx\n")
 set(pekto_program_depends pekto mandor)
@@ -19,6 +29,7 @@ foreach(accessory dorvel fimrel)
   endif()
 endforeach()
 string(APPEND pekto_program_members "mandor.INI\t${PEKTO_RES}/install/mandor.INI\n")
+string(APPEND pekto_program_members "VERSPRK.INF\t${CMAKE_BINARY_DIR}/medium/VERSPRK.INF\n")
 # The explanations the menus open, built from their Markdown.
 foreach(name Wesentl_Neuerun2024 Energiepreispauschale Midijob__Bestandsschutz)
   string(APPEND pekto_program_members "${name}.pdf\t${PEKTO_DOCUMENTS_DIR}/${name}.pdf\n")
@@ -40,7 +51,7 @@ add_custom_command(OUTPUT ${PEKTO_MEDIUM}/ARCVAI.EXE
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PEKTO_MEDIUM}
   COMMAND pekto-pack ${PEKTO_MEDIUM}/ARCVAI.EXE ${CMAKE_BINARY_DIR}/medium/arcvai.list
   DEPENDS pekto-pack ${pekto_program_depends} ${pekto_shipped_files} ${PEKTO_RES}/install/mandor.INI
-          ${CMAKE_BINARY_DIR}/medium/arcvai.list
+          ${CMAKE_BINARY_DIR}/medium/arcvai.list ${CMAKE_BINARY_DIR}/medium/VERSPRK.INF
   COMMENT "Archiv ARCVAI.EXE")
 add_custom_command(OUTPUT ${PEKTO_MEDIUM}/ARCVAA.EXE
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PEKTO_MEDIUM}

@@ -10,7 +10,9 @@
 // (one command line)
 //
 // The key file holds the secret signing key in hex and stays outside the
-// repository; the program only carries the public half.
+// repository; the program only carries the public half. An ARCVAI.EXE among
+// the files must install the version and date given (its VERSPRK.INF), or
+// the online check would offer the update again once it is installed.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -19,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "installer/archive_version.h"
 #include "online/publish.h"
 #include "platform/atomic_file.h"
 #include "platform/value_lines.h"
@@ -106,6 +109,13 @@ int main(int argc, char** argv) {
     const auto bytes = ReadText(path);
     if (!bytes) return 1;
     release.files.push_back({item.substr(0, equals), IsExecutable(path), *bytes});
+    if (item.substr(0, equals) == "ARCVAI.EXE") {
+      const std::string wrong = pekto::CheckArchiveVersion(path, options["--version"], options["--date"]);
+      if (!wrong.empty()) {
+        std::cerr << "pekto-publish: " << wrong << "\n";
+        return 1;
+      }
+    }
   }
   for (const auto& [option, target] : {std::pair{"--homepage", &release.homepage_html},
                                        std::pair{"--terms", &release.terms_html}}) {

@@ -1,4 +1,5 @@
 #include "installer/archive.h"
+#include "installer/archive_version.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -88,6 +89,29 @@ TEST_F(ArchiveTest, AnUnwritableTargetFailsToWrite) {
   fs::permissions(root_ / "target", fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_EQ(UnpackArchive(root_ / "ARCVAI.EXE", root_ / "target").code, UnpackCode::WriteFailed);
   fs::permissions(root_ / "target", fs::perms::owner_all);
+}
+
+// A release's program archive must install the version it is published as.
+TEST_F(ArchiveTest, TheVersionFileOfTheProgramArchiveIsCheckedAgainstTheRelease) {
+  Write("in/VERSPRK.INF", "2026.2\r\n15122026\r\n");
+  members_.push_back({"VERSPRK.INF", root_ / "in" / "VERSPRK.INF", false});
+  ASSERT_TRUE(WriteArchive(root_ / "ARCVAI.EXE", members_).ok);
+  EXPECT_EQ(ReadArchiveMember(root_ / "ARCVAI.EXE", "VERSPRK.INF"), "2026.2\r\n15122026\r\n");
+  EXPECT_EQ(ReadArchiveMember(root_ / "ARCVAI.EXE", "LOHNAR.DAT"), std::nullopt);
+  EXPECT_EQ(ReadArchiveMember(root_ / "ARCVAI.EXE", "PEKTO.EXE", 3), std::nullopt) << "longer than allowed";
+
+  EXPECT_EQ(CheckArchiveVersion(root_ / "ARCVAI.EXE", "2026.2", "15122026"), "");
+  const std::string other_date = CheckArchiveVersion(root_ / "ARCVAI.EXE", "2026.2", "16122026");
+  EXPECT_NE(other_date.find("installs version 2026.2 of 15122026, not 2026.2 of 16122026"), std::string::npos)
+      << other_date;
+  EXPECT_NE(CheckArchiveVersion(root_ / "ARCVAI.EXE", "2026.3", "15122026"), "");
+
+  members_.pop_back();
+  ASSERT_TRUE(WriteArchive(root_ / "OLD.EXE", members_).ok);
+  EXPECT_NE(CheckArchiveVersion(root_ / "OLD.EXE", "2026.2", "15122026").find("holds no VERSPRK.INF"),
+            std::string::npos);
+  Write("CUT.EXE", Read(root_ / "ARCVAI.EXE").substr(0, 40));
+  EXPECT_NE(CheckArchiveVersion(root_ / "CUT.EXE", "2026.2", "15122026"), "");
 }
 
 }  // namespace
