@@ -10,11 +10,13 @@
 #include "installer/installer_start.h"
 #include "platform/dos_path.h"
 #include "platform/dos_file_system.h"
+#include "ui/autopilot.h"
 #include "ui/field_state.h"
 #include "ui/windows.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  pekto::StartAutopilot("install");
   QApplication::setQuitOnLastWindowClosed(false);
   const auto env = pekto::SystemEnvironment();
   const pekto::DosFileSystem files(pekto::DrivesRootFromEnvironment(env));

@@ -6,10 +6,12 @@
 #include "groupmaker/program_manager.h"
 #include "platform/dos_file_system.h"
 #include "platform/dos_path.h"
+#include "ui/autopilot.h"
 #include "ui/windows.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  pekto::StartAutopilot("mandor");
   const auto env = pekto::SystemEnvironment();
   const pekto::DosFileSystem files(pekto::DrivesRootFromEnvironment(env));
   const std::string own_dir = files.DosPathOf(QCoreApplication::applicationDirPath().toStdString());

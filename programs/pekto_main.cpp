@@ -11,6 +11,7 @@
 #include "app/startup/program_state.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
+#include "ui/autopilot.h"
 #include "ui/windows.h"
 
 namespace {
@@ -24,6 +25,7 @@ std::filesystem::path ResourceDirectory(const pekto::EnvironmentLookup& env) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  pekto::StartAutopilot("pekto");
   QApplication::setQuitOnLastWindowClosed(false);
   const auto env = pekto::SystemEnvironment();
   const pekto::DosFileSystem files(pekto::DrivesRootFromEnvironment(env));

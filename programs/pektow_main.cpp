@@ -8,10 +8,12 @@
 #include "online/updater.h"
 #include "platform/dos_file_system.h"
 #include "platform/processes.h"
+#include "ui/autopilot.h"
 #include "ui/windows.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  pekto::StartAutopilot("pektow");
   const auto env = pekto::SystemEnvironment();
   const pekto::DosFileSystem files(pekto::DrivesRootFromEnvironment(env));
   pekto::HostProgramStarter programs(files);
