@@ -25,7 +25,8 @@ cmake --build --preset fuzz -j"${PEKTO_JOBS:-2}"
 
 # Target and the longest input it is given (an employee file is 1465 lines;
 # longer seeds, such as a whole year file, are cut to this length).
-targets=(employee_files:8192 system_file:4096 wage_types:4096 rc_script:4096 json_lines:4096)
+targets=(employee_files:8192 system_file:4096 wage_types:4096 rc_script:4096 json_lines:4096
+         history_files:8192 settings_files:4096 http_response:4096 update_archive:8192)
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 status=0
