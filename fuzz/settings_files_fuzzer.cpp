@@ -10,13 +10,14 @@
 #include "online/online_files.h"
 #include "online/vendor_server.h"
 #include "platform/desktop_shell.h"
+#include "platform/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text = pekto::fuzz::Text(data, size);
 
   const pekto::IniFile ini = pekto::IniFile::Parse(text);
-  const pekto::GroupDefinition group = pekto::ReadGroupDefinition(ini, "C:\\PEKTO");
-  const std::string commands = pekto::CreateGroupCommands(group) + pekto::ShowGroupCommand(group.name);
+  const pekto::GroupDefinition group = pekto::ReadGroupDefinition(ini, "C:\\PEKTO\\");
+  const std::string commands = pekto::CreateGroupCommands(group) + pekto::ShowGroupCommand(group.group_name);
   (void)pekto::ParseProgramManagerCommands(commands);
   (void)pekto::ParseProgramManagerCommands(text);
 
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pekto::fuzz::Require(again.has_value() && *again == *hand_over, "a written hand-over file reads back");
   }
   const pekto::UpdateOffer offer = pekto::ParseUpdateOffer(text);
-  pekto::fuzz::Require(offer.caption.size() <= 150 * 2 && offer.notes.size() <= 8000 * 2,
-                       "the offer keeps within its limits");
+  pekto::fuzz::Require(pekto::CodePointCount(offer.caption) <= 150 && pekto::CodePointCount(offer.notes) <= 8000,
+                       "the offer keeps within its 150 and 8000 characters");
   (void)pekto::ParseVendorServer(text);
   return 0;
 }
