@@ -125,13 +125,23 @@ struct Staged {
   std::string name;
 };
 
+using ArchiveReader = std::unique_ptr<archive, ReadCloser>;
+
+// A reader of a gzip-compressed tar file; `opened` says whether it could be opened.
+ArchiveReader OpenArchive(const fs::path& archive_path, bool& opened) {
+  ArchiveReader a(archive_read_new());
+  archive_read_support_filter_gzip(a.get());
+  archive_read_support_format_tar(a.get());
+  opened = archive_read_open_filename(a.get(), archive_path.c_str(), 64 * 1024) == ARCHIVE_OK;
+  return a;
+}
+
 // Reads every member into `staging`; false with `result` set on a fault.
 bool StageAll(const fs::path& archive_path, const fs::path& staging, std::vector<Staged>& staged,
               UnpackResult& result) {
-  std::unique_ptr<archive, ReadCloser> a(archive_read_new());
-  archive_read_support_filter_gzip(a.get());
-  archive_read_support_format_tar(a.get());
-  if (archive_read_open_filename(a.get(), archive_path.c_str(), 64 * 1024) != ARCHIVE_OK) {
+  bool opened = false;
+  const ArchiveReader a = OpenArchive(archive_path, opened);
+  if (!opened) {
     result = {UnpackCode::Damaged, {}, ErrorOf(a.get())};
     return false;
   }
@@ -229,10 +239,9 @@ UnpackResult UnpackArchive(const fs::path& archive_path, const fs::path& target)
 
 std::optional<std::string> ReadArchiveMember(const fs::path& archive_path, std::string_view name,
                                              std::size_t max_bytes) {
-  std::unique_ptr<archive, ReadCloser> a(archive_read_new());
-  archive_read_support_filter_gzip(a.get());
-  archive_read_support_format_tar(a.get());
-  if (archive_read_open_filename(a.get(), archive_path.c_str(), 64 * 1024) != ARCHIVE_OK) return std::nullopt;
+  bool opened = false;
+  const ArchiveReader a = OpenArchive(archive_path, opened);
+  if (!opened) return std::nullopt;
   archive_entry* entry = nullptr;
   while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
     const char* raw_name = archive_entry_pathname(entry);

@@ -14,12 +14,12 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <thread>
 
 #include "online/tests/loopback_server.h"
+#include "platform/atomic_file.h"
 #include "platform/processes.h"
 
 namespace pekto {
@@ -28,16 +28,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+std::string ReadAll(const fs::path& path) { return ReadWholeFile(path).value_or(""); }
 
 void WriteAll(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
+  ASSERT_TRUE(ReplaceFileAtomically(path, bytes).ok) << path;
 }
 
 std::size_t Count(const std::string& text, const std::string& part) {
